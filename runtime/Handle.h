@@ -4,32 +4,37 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 
-template <class T, class Deleter, T Invalid = T{}>
+template <class T, class Deleter, intptr_t InvalidValue = 0>
 class Handle {
 public:
     Handle() = default;
     explicit Handle(T value) : value_(value) {}
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
-    Handle(Handle&& other) noexcept : value_(std::exchange(other.value_, Invalid)) {}
+    Handle(Handle&& other) noexcept : value_(std::exchange(other.value_, invalid())) {}
     Handle& operator=(Handle&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.value_, Invalid));
+        if (this != &other) reset(std::exchange(other.value_, invalid()));
         return *this;
     }
     ~Handle() { reset(); }
 
+    // The value that means "no handle" for this kind (null, or
+    // INVALID_HANDLE_VALUE for files and searches).
+    static T invalid() { return reinterpret_cast<T>(InvalidValue); }
+
     T get() const { return value_; }
-    explicit operator bool() const { return value_ != Invalid; }
-    T release() { return std::exchange(value_, Invalid); }
-    void reset(T value = Invalid) {
-        if (value_ != Invalid) Deleter{}(value_);
+    explicit operator bool() const { return value_ != invalid(); }
+    T release() { return std::exchange(value_, invalid()); }
+    void reset(T value = invalid()) {
+        if (value_ != invalid()) Deleter{}(value_);
         value_ = value;
     }
 
 private:
-    T value_ = Invalid;
+    T value_ = invalid();
 };
 
 struct DeleteObjectFn { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
@@ -44,8 +49,8 @@ struct UnhookFn { void operator()(HHOOK h) const { UnhookWindowsHookEx(h); } };
 using FontHandle = Handle<HFONT, DeleteObjectFn>;
 using BitmapHandle = Handle<HBITMAP, DeleteObjectFn>;
 using BrushHandle = Handle<HBRUSH, DeleteObjectFn>;
-using FileHandle = Handle<HANDLE, CloseHandleFn, INVALID_HANDLE_VALUE>;
-using FindHandle = Handle<HANDLE, FindCloseFn, INVALID_HANDLE_VALUE>;
+using FileHandle = Handle<HANDLE, CloseHandleFn, -1>;
+using FindHandle = Handle<HANDLE, FindCloseFn, -1>;
 using HookHandle = Handle<HHOOK, UnhookFn>;
 using MenuHandle = Handle<HMENU, DestroyMenuFn>;
 

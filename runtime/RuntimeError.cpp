@@ -13,6 +13,8 @@ std::wstring errorDescription(int number) {
     switch (number) {
     case err::InvalidCall: return L"Invalid procedure call or argument";
     case err::Overflow: return L"Overflow";
+    case err::OutOfMemory: return L"Out of memory";
+    case err::Internal: return L"Internal error";
     case err::BadFileName: return L"Bad file name or number";
     case err::FileNotFound: return L"File not found";
     case err::DeviceIO: return L"Device I/O error";

@@ -11,6 +11,8 @@
 namespace err {
 constexpr int InvalidCall = 5;
 constexpr int Overflow = 6;
+constexpr int OutOfMemory = 7;
+constexpr int Internal = 51;
 constexpr int BadFileName = 52;
 constexpr int FileNotFound = 53;
 constexpr int DeviceIO = 57;

@@ -1,0 +1,86 @@
+#include "forms/Application.h"
+
+#include <objidl.h>
+#include <algorithm>
+#include <commctrl.h>
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
+
+#include <string>
+
+#include "forms/Form.h"
+#include "forms/MessageBox.h"
+#include "runtime/RuntimeError.h"
+
+Application::Session::Session() {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr);
+}
+
+Application::Session::~Session() {
+    if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
+}
+
+Application& Application::instance() {
+    static Application application;
+    return application;
+}
+
+bool Application::isLoaded(const Form* form) const {
+    return std::find(loaded_.begin(), loaded_.end(), form) != loaded_.end();
+}
+
+void Application::addLoaded(Form* form) {
+    if (!isLoaded(form)) loaded_.push_back(form);
+}
+
+void Application::removeLoaded(Form* form) { std::erase(loaded_, form); }
+
+void Application::run() {
+    MSG msg;
+    while (!loaded_.empty() && GetMessageW(&msg, nullptr, 0, 0) > 0) dispatch(msg);
+}
+
+void Application::dispatch(MSG& msg) {
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root) {
+        for (Form* form : instance().loaded_) {
+            if (form->hwnd() == root && form->wantsDialogKeys() && IsDialogMessageW(root, &msg)) return;
+        }
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+HWND Application::hiddenOwner() {
+    if (hiddenOwner_) return hiddenOwner_;
+    static const wchar_t* const className = L"KernwellHiddenOwner";
+    WNDCLASSEXW windowClass{sizeof(windowClass)};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+    hiddenOwner_ = CreateWindowExW(0, className, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    return hiddenOwner_;
+}
+
+void Application::endNow() {
+    if (endOverride) {
+        endOverride();
+        return;
+    }
+    ExitProcess(0);
+}
+
+void Application::reportEscapedError(const RuntimeError& error) {
+    msgBox(L"Run-time error '" + std::to_wstring(error.number()) + L"':\r\n\r\n" + error.description(),
+           MsgButtons::OK, MsgIcon::Critical);
+    endNow();
+}

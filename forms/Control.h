@@ -1,0 +1,62 @@
+#pragma once
+// A control is a real child window of a standard class, owned by a form.
+// The form sends each notification back to the control that caused it, and
+// the control raises its own typed event (onClick, onChange, ...), so
+// window code never decodes wParam.
+
+#include <windows.h>
+
+#include <string>
+
+#include "forms/Layout.h"
+
+class Form;
+
+struct ControlArgs {
+    const wchar_t* className = L"STATIC";
+    std::wstring text;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    TwipsRect rect;
+    int id = 0;  // 0: the form assigns one
+};
+
+class Control {
+public:
+    Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    HWND hwnd() const { return hwnd_; }
+    int id() const { return id_; }
+    Form* form() const { return form_; }
+
+    // Notifications that the form passes back to the control.
+    virtual void onCommand(WORD /*code*/) {}
+    virtual LRESULT onNotify(const NMHDR& /*header*/) { return 0; }
+    virtual void handleScroll(WORD /*code*/) {}
+    // Colours for WM_CTLCOLOR*; nullptr leaves the form's default.
+    virtual HBRUSH onColor(HDC /*dc*/) { return nullptr; }
+    // The cursor over the control; nullptr leaves the class cursor.
+    virtual HCURSOR cursor() const { return nullptr; }
+
+    // The form has destroyed its window: release what the control holds.
+    virtual void onFormUnloaded() {}
+
+protected:
+    // Creates the child window on the form; the form assigns the id.
+    void createWindow(Form& form, const ControlArgs& args);
+    // Whether the form's default font is given to this control.
+    virtual bool usesFormFont() const { return true; }
+
+private:
+    friend class Form;
+    void detach() { hwnd_ = nullptr; }
+
+    HWND hwnd_ = nullptr;
+    int id_ = 0;
+    Form* form_ = nullptr;
+};
+
+std::wstring windowText(HWND hwnd);

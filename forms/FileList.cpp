@@ -1,0 +1,40 @@
+#include "forms/FileList.h"
+
+#include "runtime/FileList.h"
+
+void FileList::create(Form& form, const TwipsRect& rect, const std::wstring& pattern) {
+    ControlArgs args;
+    args.className = L"LISTBOX";
+    args.style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+    args.exStyle = WS_EX_CLIENTEDGE;
+    args.rect = rect;
+    createWindow(form, args);
+    pattern_ = pattern;
+    path_.clear();
+    names_.clear();
+    wchar_t folder[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    setPath(folder);
+}
+
+void FileList::setPath(const std::wstring& folder) {
+    std::vector<std::wstring> names = listMatchingFiles(folder, pattern_);
+    path_ = folder;
+    names_ = std::move(names);
+    SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
+    SendMessageW(hwnd(), LB_INITSTORAGE, names_.size(), names_.size() * 32 * sizeof(wchar_t));
+    for (const std::wstring& name : names_) SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+std::wstring FileList::fileName() const {
+    LRESULT index = SendMessageW(hwnd(), LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR || static_cast<size_t>(index) >= names_.size()) return std::wstring();
+    return names_[static_cast<size_t>(index)];
+}
+
+void FileList::onCommand(WORD code) {
+    if (code == LBN_SELCHANGE && onClick) onClick();
+}

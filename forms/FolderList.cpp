@@ -1,0 +1,130 @@
+#include "forms/FolderList.h"
+
+#include <commctrl.h>
+
+#include <new>
+
+#include "forms/Application.h"
+#include "runtime/Folders.h"
+#include "runtime/RuntimeError.h"
+
+namespace {
+bool isDriveAlone(const std::wstring& text) {
+    return text.size() >= 2 && text[1] == L':' && (text.size() == 2 || text[2] == L' ');
+}
+
+// The folder a text names, as a full path without a trailing separator
+// (a drive root keeps its own: "C:\").
+std::wstring fullFolderPath(const std::wstring& text) {
+    if (text.empty()) raiseError(err::PathNotFound);
+    DWORD length = GetFullPathNameW(text.c_str(), 0, nullptr, nullptr);
+    if (length == 0) raiseLastError();
+    std::wstring full(length, L'\0');
+    full.resize(GetFullPathNameW(text.c_str(), length, full.data(), nullptr));
+    while (full.size() > 3 && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
+    return full;
+}
+
+// The folder a drive alone opens: the drive's current folder, once its root
+// has proved readable. Whatever makes the root unreadable, it is error 68.
+std::wstring driveFolder(wchar_t letter) {
+    std::wstring root = std::wstring(1, letter) + L":\\";
+    try {
+        listSubfolders(root);
+    } catch (const RuntimeError&) {
+        raiseError(err::DeviceUnavailable);
+    }
+    return currentFolderOfDrive(letter);
+}
+
+bool sameFolder(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
+}
+
+std::wstring lastComponent(const std::wstring& path) {
+    if (path.size() <= 3) return path;
+    return path.substr(path.find_last_of(L'\\') + 1);
+}
+}  // namespace
+
+void FolderList::create(Form& form, const TwipsRect& rect) {
+    ControlArgs args;
+    args.className = L"LISTBOX";
+    args.style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+    args.exStyle = WS_EX_CLIENTEDGE;
+    args.rect = rect;
+    createWindow(form, args);
+    SetWindowSubclass(hwnd(), keyboardProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    // Starts on the process's current folder, as the file list does.
+    std::wstring folder = fullFolderPath(L".");
+    path_.clear();
+    show(folder, listSubfolders(folder));
+}
+
+void FolderList::setPath(const std::wstring& text) {
+    std::wstring folder = isDriveAlone(text) ? driveFolder(text[0]) : fullFolderPath(text);
+    std::vector<std::wstring> subfolders = listSubfolders(folder);
+    bool changed = !sameFolder(folder, path_);
+    show(folder, subfolders);
+    if (changed && onChange) onChange();
+}
+
+void FolderList::openEntry(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= entryPaths_.size()) return;
+    setPath(entryPaths_[static_cast<size_t>(index)]);
+}
+
+// Ancestors from the root down, each one level deeper, then the subfolders
+// one level below the open folder.
+void FolderList::show(const std::wstring& folder, const std::vector<std::wstring>& subfolders) {
+    std::vector<std::wstring> ancestors = folderAncestors(folder);
+    std::vector<std::wstring> paths;
+    std::vector<std::wstring> texts;
+    for (size_t level = 0; level < ancestors.size(); ++level) {
+        paths.push_back(ancestors[level]);
+        texts.push_back(std::wstring(level * 2, L' ') + lastComponent(ancestors[level]));
+    }
+    std::wstring prefix = folder.back() == L'\\' ? folder : folder + L"\\";
+    for (const std::wstring& name : subfolders) {
+        paths.push_back(prefix + name);
+        texts.push_back(std::wstring(ancestors.size() * 2, L' ') + name);
+    }
+
+    path_ = folder;
+    entryPaths_ = std::move(paths);
+    openIndex_ = static_cast<int>(ancestors.size()) - 1;
+    SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
+    for (const std::wstring& text : texts) SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(openIndex_), 0);
+    SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void FolderList::onCommand(WORD code) {
+    if (code == LBN_DBLCLK) openEntry(static_cast<int>(SendMessageW(hwnd(), LB_GETCURSEL, 0, 0)));
+}
+
+// Enter opens the selected folder: the list asks for every key, so the
+// dialog-key handling passes Enter on instead of pressing a button.
+LRESULT CALLBACK FolderList::keyboardProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR /*id*/, DWORD_PTR self) {
+    auto* list = reinterpret_cast<FolderList*>(self);
+    if (message == WM_GETDLGCODE && lParam) {
+        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+        if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return DLGC_WANTALLKEYS;
+    }
+    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
+        try {
+            list->openEntry(static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0)));
+        } catch (const RuntimeError& error) {
+            Application::instance().reportEscapedError(error);
+        } catch (const std::bad_alloc&) {
+            Application::instance().reportEscapedError(RuntimeError(err::OutOfMemory));
+        }
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, keyboardProc, 1);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}

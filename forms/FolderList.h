@@ -1,0 +1,41 @@
+#pragma once
+// The folder list: a LISTBOX showing the open folder's ancestors from the
+// drive root down, the open folder, and its subfolders below it. A
+// double-click or Enter on an entry opens that folder. Setting Path from
+// code opens a folder too; every change of the open folder raises onChange,
+// nested inside the assignment.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/Control.h"
+
+class FolderList : public Control {
+public:
+    void create(Form& form, const TwipsRect& rect);
+
+    const std::wstring& path() const { return path_; }
+    // A drive alone ("c:", or "c: [LABEL]" as the drive list reads) opens
+    // that drive's current folder; error 68 when its root cannot be read.
+    // A missing folder raises error 76. On error nothing changes.
+    void setPath(const std::wstring& text);
+
+    // The full path of each entry, top to bottom.
+    const std::vector<std::wstring>& entryPaths() const { return entryPaths_; }
+    // Opens the folder of an entry, as a double-click on it does.
+    void openEntry(int index);
+
+    std::function<void()> onChange;
+
+    void onCommand(WORD code) override;
+
+private:
+    static LRESULT CALLBACK keyboardProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    void show(const std::wstring& folder, const std::vector<std::wstring>& subfolders);
+
+    std::wstring path_;
+    std::vector<std::wstring> entryPaths_;
+    int openIndex_ = -1;
+};

@@ -1,0 +1,352 @@
+#include "forms/Form.h"
+
+#include <new>
+
+#include "forms/Application.h"
+#include "forms/CommandButton.h"
+#include "forms/Control.h"
+#include "forms/MenuItem.h"
+#include "forms/Timer.h"
+#include "runtime/RuntimeError.h"
+
+Form::~Form() {
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+// ---- Lifecycle ----------------------------------------------------------
+
+void Form::Load() {
+    if (isLoaded()) return;
+    settings_ = settings();
+    loading_ = true;
+    // The window joins the collection when its load begins, so that a
+    // message box inside Form_Load does not find the program without windows.
+    Application::instance().addLoaded(this);
+    createFormWindow();
+    createControls();
+    placeWindow();
+    Form_Load();
+    loading_ = false;
+}
+
+void Form::Show(ShowMode mode) {
+    if (!isLoaded()) Load();
+    if (loading_) {
+        // A show from inside this window's own load (a timer tick while a box
+        // of the load is open): visible, but not over the box.
+        ShowWindow(hwnd_, SW_SHOWNA);
+        return;
+    }
+    if (!hwnd_) return;  // unloaded by its own Form_Load
+    ShowWindow(hwnd_, SW_SHOW);
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(hwnd_);
+    if (mode == ShowMode::Modal) runModalLoop();
+}
+
+bool Form::Unload() {
+    if (!isLoaded() || unloading_) return true;
+    unloading_ = true;
+    bool cancel = false;
+    Form_QueryUnload(cancel);
+    if (cancel) {
+        unloading_ = false;
+        return false;
+    }
+    Form_Unload();
+    destroyFormWindow();
+    Application::instance().removeLoaded(this);
+    unloading_ = false;
+    return true;
+}
+
+void Form::destroyFormWindow() {
+    // Re-enable first: with the other windows still disabled, activation
+    // would pass to another program's window.
+    if (modal_) {
+        enableOtherForms();
+        modal_ = false;
+    }
+    HWND window = hwnd_;
+    hwnd_ = nullptr;
+    loading_ = false;
+    if (window) {
+        for (auto& [id, timer] : timers_) KillTimer(window, id);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        DestroyWindow(window);  // also destroys the attached menu
+    }
+    for (auto& [id, control] : controls_) {
+        control->detach();
+        control->onFormUnloaded();
+    }
+    for (auto& [id, timer] : timers_) timer->id_ = 0;
+    controls_.clear();
+    menuItems_.clear();
+    timers_.clear();
+    menu_ = nullptr;
+    lastFocus_ = nullptr;
+    defaultButton_ = nullptr;
+    cancelButton_ = nullptr;
+    defaultFont_.reset();
+    background_.reset();
+    bigIcon_.reset();
+    smallIcon_.reset();
+}
+
+std::wstring Form::caption() const { return hwnd_ ? windowText(hwnd_) : std::wstring(); }
+
+void Form::setCaption(const std::wstring& caption) {
+    if (hwnd_) SetWindowTextW(hwnd_, caption.c_str());
+}
+
+// ---- Window creation ----------------------------------------------------
+
+void Form::registerClass() const {
+    WNDCLASSEXW windowClass{sizeof(windowClass)};
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (GetClassInfoExW(instance, settings_.className.c_str(), &windowClass)) return;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = settings_.className.c_str();
+    RegisterClassExW(&windowClass);
+}
+
+void Form::createFormWindow() {
+    registerClass();
+    defaultFont_ = createFont(FontSpec{});
+    if (settings_.background != CLR_INVALID) background_ = BrushHandle(CreateSolidBrush(settings_.background));
+    HWND owner = nullptr;
+    if (!settings_.taskbarButton && !(settings_.exStyle & WS_EX_TOOLWINDOW))
+        owner = Application::instance().hiddenOwner();
+    HWND created = CreateWindowExW(settings_.exStyle, settings_.className.c_str(), settings_.caption.c_str(),
+                                   settings_.style, 0, 0, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
+    if (!created) raiseLastError();
+    if (settings_.iconId) {
+        HINSTANCE instance = GetModuleHandleW(nullptr);
+        auto load = [&](int size) {
+            return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(settings_.iconId), IMAGE_ICON, size, size, 0));
+        };
+        bigIcon_.reset(load(GetSystemMetrics(SM_CXICON)));
+        smallIcon_.reset(load(GetSystemMetrics(SM_CXSMICON)));
+        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    }
+}
+
+// Sizes the window so that its client area has the layout's size (the menu
+// bar may wrap, so the client area is measured again) and centres it.
+void Form::placeWindow() {
+    if (menu_) SetMenu(hwnd_, menu_);
+    int clientWidth = twipsToPixels(settings_.clientWidth);
+    int clientHeight = twipsToPixels(settings_.clientHeight);
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, settings_.style, menu_ != nullptr, settings_.exStyle);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    height += clientHeight - (client.bottom - client.top);
+
+    RECT area;
+    if (settings_.centreOver && IsWindow(settings_.centreOver)) {
+        GetWindowRect(settings_.centreOver, &area);
+    } else {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    }
+    int left = area.left + ((area.right - area.left) - width) / 2;
+    int top = area.top + ((area.bottom - area.top) - height) / 2;
+    SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::registerControl(Control& control, int requestedId) {
+    int id = requestedId ? requestedId : nextId_++;
+    controls_[id] = &control;
+    return id;
+}
+
+void Form::addMenuItem(MenuItem& item, const std::wstring& caption) {
+    if (!menu_) menu_ = CreateMenu();
+    item.id_ = nextId_++;
+    AppendMenuW(menu_, MF_STRING, static_cast<UINT_PTR>(item.id_), caption.c_str());
+    menuItems_[item.id_] = &item;
+}
+
+void Form::addTimer(Timer& timer) {
+    timer.id_ = static_cast<UINT_PTR>(nextId_++);
+    SetTimer(hwnd_, timer.id_, timer.interval(), nullptr);
+    timers_[timer.id_] = &timer;
+}
+
+// ---- Modal show -----------------------------------------------------------
+
+void Form::runModalLoop() {
+    disableOtherForms();
+    modal_ = true;
+    MSG msg;
+    while (modal_ && GetMessageW(&msg, nullptr, 0, 0) > 0) Application::dispatch(msg);
+}
+
+void Form::disableOtherForms() {
+    for (Form* form : Application::instance().loadedForms()) {
+        if (form == this || !form->hwnd_ || !IsWindowEnabled(form->hwnd_)) continue;
+        EnableWindow(form->hwnd_, FALSE);
+        disabledByModal_.push_back(form->hwnd_);
+    }
+}
+
+void Form::enableOtherForms() {
+    for (HWND window : disabledByModal_) {
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+    disabledByModal_.clear();
+}
+
+// ---- Messages -------------------------------------------------------------
+
+LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
+    // No exception may cross this frame: an error that no trap handled is
+    // reported here and ends the program.
+    try {
+        return form->handleMessage(message, wParam, lParam);
+    } catch (const RuntimeError& error) {
+        Application::instance().reportEscapedError(error);
+    } catch (const std::bad_alloc&) {
+        Application::instance().reportEscapedError(RuntimeError(err::OutOfMemory));
+    } catch (const std::exception&) {
+        Application::instance().reportEscapedError(RuntimeError(err::Internal));
+    }
+    return 0;
+}
+
+LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        return onCommand(wParam, lParam);
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        auto found = controls_.find(static_cast<int>(header.idFrom));
+        return found != controls_.end() ? found->second->onNotify(header) : 0;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (Control* control = controlFromHwnd(reinterpret_cast<HWND>(lParam))) control->handleScroll(LOWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        return onControlColor(message, wParam, lParam);
+    case WM_ERASEBKGND:
+        if (!background_) break;
+        {
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
+        }
+        return 1;
+    case WM_SETCURSOR:
+        if (onSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+        break;
+    case WM_TIMER: {
+        auto found = timers_.find(wParam);
+        if (found != timers_.end() && found->second->onTimer) found->second->onTimer();
+        return 0;
+    }
+    case WM_CHAR:
+        Form_KeyPress(static_cast<wchar_t>(wParam));
+        return 0;
+    case WM_ACTIVATE: {
+        LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
+        onActivate(LOWORD(wParam) != WA_INACTIVE);
+        return result;
+    }
+    case WM_CLOSE:
+        Unload();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return Unload() ? TRUE : FALSE;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT Form::onCommand(WPARAM wParam, LPARAM lParam) {
+    int id = LOWORD(wParam);
+    WORD code = HIWORD(wParam);
+    // Enter and Esc arrive from the dialog-key handling as IDOK and IDCANCEL.
+    if (id == IDCANCEL && cancelButton_) {
+        cancelButton_->click();
+        return 0;
+    }
+    if (id == IDOK && defaultButton_ && controls_.find(IDOK) == controls_.end()) {
+        defaultButton_->click();
+        return 0;
+    }
+    auto found = controls_.find(id);
+    if (found != controls_.end()) {
+        found->second->onCommand(code);
+        return 0;
+    }
+    if (lParam) return 0;
+    auto item = menuItems_.find(id);
+    if (item != menuItems_.end() && item->second->onClick) item->second->onClick();
+    return 0;
+}
+
+LRESULT Form::onControlColor(UINT message, WPARAM wParam, LPARAM lParam) {
+    auto dc = reinterpret_cast<HDC>(wParam);
+    if (Control* control = controlFromHwnd(reinterpret_cast<HWND>(lParam))) {
+        if (HBRUSH brush = control->onColor(dc)) return reinterpret_cast<LRESULT>(brush);
+    }
+    if (background_ && (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)) {
+        SetBkColor(dc, settings_.background);
+        return reinterpret_cast<LRESULT>(background_.get());
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+HBRUSH Form::backgroundBrush() const {
+    return background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+bool Form::onSetCursor(HWND child) {
+    if (child == hwnd_) return false;
+    Control* control = controlFromHwnd(child);
+    HCURSOR cursor = control ? control->cursor() : nullptr;
+    if (!cursor) return false;
+    SetCursor(cursor);
+    return true;
+}
+
+// Keeps the keyboard focus on the control that had it when the window was
+// last active, or on the first control in the tab order.
+void Form::onActivate(bool active) {
+    if (!active) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+        return;
+    }
+    if (!settings_.dialogKeys) return;
+    HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (target) SetFocus(target);
+}
+
+Control* Form::controlFromHwnd(HWND child) const {
+    if (!child) return nullptr;
+    auto found = controls_.find(GetDlgCtrlID(child));
+    return found != controls_.end() && found->second->hwnd() == child ? found->second : nullptr;
+}

@@ -1,0 +1,143 @@
+#pragma once
+// A form is one top-level window of the program, shaped like the window
+// model the program is written against: one program-wide instance per
+// class, created on first use; Load creates the window and runs Form_Load
+// before it becomes visible; Show loads when needed and shows modeless or
+// modal; Unload asks Form_QueryUnload, runs Form_Unload and destroys the
+// window, while the C++ object lives on and loads afresh when shown again.
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/Layout.h"
+#include "runtime/Handle.h"
+
+class Control;
+class MenuItem;
+class Timer;
+class CommandButton;
+
+
+struct FormSettings {
+    std::wstring className;
+    std::wstring caption;
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    DWORD exStyle = 0;
+    int clientWidth = 0;  // twips
+    int clientHeight = 0;  // twips
+    // Centred on the screen, or over this window when one is given.
+    HWND centreOver = nullptr;
+    bool taskbarButton = true;
+    int iconId = 0;  // 0: no icon of its own
+    COLORREF background = CLR_INVALID;  // CLR_INVALID: the system's face colour
+    // Tab, access keys, Enter and Esc through IsDialogMessage. Off where the
+    // form wants the raw characters of every key.
+    bool dialogKeys = true;
+};
+
+enum class ShowMode { Modeless, Modal };
+
+class Form {
+public:
+    Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form();
+
+    HWND hwnd() const { return hwnd_; }
+    bool isLoaded() const { return hwnd_ != nullptr || loading_; }
+    bool isLoading() const { return loading_; }
+
+    std::wstring caption() const;
+    void setCaption(const std::wstring& caption);
+
+    void Load();
+    void Show(ShowMode mode = ShowMode::Modeless);
+    // False when Form_QueryUnload cancelled the unload.
+    bool Unload();
+
+    // For controls: the id of a new child, and the form's default font.
+    int registerControl(Control& control, int requestedId = 0);
+    HFONT defaultFont() const { return defaultFont_.get(); }
+    // The brush behind the form's controls.
+    HBRUSH backgroundBrush() const;
+    COLORREF backgroundColor() const {
+        return settings_.background != CLR_INVALID ? settings_.background : GetSysColor(COLOR_BTNFACE);
+    }
+    // Whether the program's keyboard navigation applies to this form.
+    bool wantsDialogKeys() const { return settings_.dialogKeys; }
+
+protected:
+    virtual FormSettings settings() const = 0;
+    // Creates the controls, in tab order, and wires their events.
+    virtual void createControls() {}
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(bool& /*cancel*/) {}
+    virtual void Form_Unload() {}
+    virtual void Form_KeyPress(wchar_t /*character*/) {}
+
+    void addMenuItem(MenuItem& item, const std::wstring& caption);
+    void addTimer(Timer& timer);
+    // Enter and Esc press these buttons.
+    void setDefaultButton(CommandButton& button) { defaultButton_ = &button; }
+    void setCancelButton(CommandButton& button) { cancelButton_ = &button; }
+
+    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void registerClass() const;
+    void createFormWindow();
+    void placeWindow();
+    void runModalLoop();
+    void disableOtherForms();
+    void enableOtherForms();
+    void destroyFormWindow();
+    void onActivate(bool active);
+
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onControlColor(UINT message, WPARAM wParam, LPARAM lParam);
+    bool onSetCursor(HWND child);
+    Control* controlFromHwnd(HWND child) const;
+
+    FormSettings settings_;
+    HWND hwnd_ = nullptr;
+    bool loading_ = false;
+    bool unloading_ = false;
+    bool modal_ = false;
+    std::vector<HWND> disabledByModal_;
+    FontHandle defaultFont_;
+    BrushHandle background_;
+    HMENU menu_ = nullptr;  // owned by the window once attached
+    HWND lastFocus_ = nullptr;
+    Handle<HICON, DestroyIconFn> bigIcon_;
+    Handle<HICON, DestroyIconFn> smallIcon_;
+    std::map<int, Control*> controls_;
+    std::map<int, MenuItem*> menuItems_;
+    std::map<UINT_PTR, Timer*> timers_;
+    CommandButton* defaultButton_ = nullptr;
+    CommandButton* cancelButton_ = nullptr;
+    int nextId_ = 1000;
+};
+
+// The program-wide single instance of a form class, created on first use.
+template <class F>
+class FormOf : public Form {
+public:
+    static F& instance() {
+        auto& slot = instanceSlot();
+        if (!slot) slot.reset(new F());
+        return *slot;
+    }
+    static bool instanceExists() { return instanceSlot() != nullptr; }
+
+private:
+    static std::unique_ptr<F>& instanceSlot() {
+        static std::unique_ptr<F> slot;
+        return slot;
+    }
+};

@@ -1,0 +1,17 @@
+#include "forms/Image.h"
+
+#include "forms/Form.h"
+
+void Image::create(Form& form, int pictureId, const TwipsRect& rect, bool clickable) {
+    picture_ = loadPicture(pictureId, form.backgroundColor());
+    ControlArgs args;
+    args.className = L"STATIC";
+    args.style = SS_BITMAP | (clickable ? SS_NOTIFY : 0);
+    args.rect = rect;
+    createWindow(form, args);
+    SendMessageW(hwnd(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.bitmap.get()));
+}
+
+void Image::onCommand(WORD code) {
+    if (code == STN_CLICKED && onClick) onClick();
+}

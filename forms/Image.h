@@ -1,0 +1,27 @@
+#pragma once
+// An image control: a STATIC control showing a picture from the resources
+// at its natural size; a click on the picture raises onClick.
+
+#include <functional>
+
+#include "forms/Control.h"
+#include "forms/Picture.h"
+
+class Image : public Control {
+public:
+    void create(Form& form, int pictureId, const TwipsRect& rect, bool clickable = false);
+
+    SIZE pictureSize() const { return picture_.size; }
+    HBITMAP bitmap() const { return picture_.bitmap.get(); }
+
+    std::function<void()> onClick;
+
+    void onCommand(WORD code) override;
+    void onFormUnloaded() override { picture_ = Picture{}; }
+
+protected:
+    bool usesFormFont() const override { return false; }
+
+private:
+    Picture picture_;
+};

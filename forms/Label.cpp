@@ -1,0 +1,76 @@
+#include "forms/Label.h"
+
+#include "forms/Form.h"
+#include "runtime/RuntimeError.h"
+
+void Label::create(Form& form, const std::wstring& caption, const TwipsRect& rect, const FontSpec& font,
+                   const LabelStyle& style) {
+    style_ = style;
+    ControlArgs args;
+    args.className = L"STATIC";
+    args.text = caption;
+    args.style = style.alignment | SS_NOPREFIX | (style.clickable ? SS_NOTIFY : 0);
+    args.rect = rect;
+    createWindow(form, args);
+    changeFont(font);
+}
+
+std::wstring Label::caption() const { return windowText(hwnd()); }
+
+void Label::setCaption(const std::wstring& caption) {
+    SetWindowTextW(hwnd(), caption.c_str());
+    fitToText();
+}
+
+void Label::setFontName(const std::wstring& name) {
+    FontSpec spec = font();
+    spec.name = name;
+    changeFont(spec);
+}
+
+void Label::setFontBold(bool bold) {
+    FontSpec spec = font();
+    spec.bold = bold;
+    changeFont(spec);
+}
+
+void Label::setFontItalic(bool italic) {
+    FontSpec spec = font();
+    spec.italic = italic;
+    changeFont(spec);
+}
+
+void Label::setFontSize(double points) {
+    FontSpec spec = font();
+    spec.points = points;
+    changeFont(spec);
+}
+
+void Label::changeFont(const FontSpec& spec) {
+    font_.apply(hwnd(), spec);
+    fitToText();
+}
+
+void Label::fitToText() {
+    if (!style_.autoSize) return;
+    std::wstring text = caption();
+    ScreenDC screen;
+    ScopedSelect select(screen.get(), font_.handle());
+    SIZE extent{};
+    GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    RECT bounds;
+    GetWindowRect(hwnd(), &bounds);
+    SetWindowPos(hwnd(), nullptr, 0, 0, extent.cx, bounds.bottom - bounds.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Label::onCommand(WORD code) {
+    if (code == STN_CLICKED && onClick) onClick();
+}
+
+HBRUSH Label::onColor(HDC dc) {
+    if (style_.textColor != CLR_INVALID) SetTextColor(dc, style_.textColor);
+    if (style_.transparent) SetBkMode(dc, TRANSPARENT);
+    SetBkColor(dc, form()->backgroundColor());
+    return form()->backgroundBrush();
+}

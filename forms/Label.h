@@ -1,0 +1,54 @@
+#pragma once
+// A label: a STATIC control with a font of its own, described by name, size
+// and style, so that the program can read and change each of them. A label
+// with a click handler also notifies clicks and may show its own cursor.
+
+#include <functional>
+
+#include "forms/Control.h"
+#include "forms/ControlFont.h"
+
+struct LabelStyle {
+    DWORD alignment = SS_LEFT;  // SS_LEFT, SS_CENTER or SS_RIGHT
+    COLORREF textColor = CLR_INVALID;  // CLR_INVALID: the system's text colour
+    bool transparent = false;
+    bool clickable = false;
+    HCURSOR cursor = nullptr;
+    // Width follows the caption's text, from the same left edge.
+    bool autoSize = false;
+};
+
+class Label : public Control {
+public:
+    void create(Form& form, const std::wstring& caption, const TwipsRect& rect, const FontSpec& font = {},
+                const LabelStyle& style = {});
+
+    std::wstring caption() const;
+    void setCaption(const std::wstring& caption);
+
+    const FontSpec& font() const { return font_.spec(); }
+    // An empty name is refused with error 380 (invalid property value).
+    void setFontName(const std::wstring& name);
+    void setFontBold(bool bold);
+    void setFontItalic(bool italic);
+    void setFontSize(double points);
+    // The font the label draws with.
+    HFONT fontHandle() const { return font_.handle(); }
+
+    std::function<void()> onClick;
+
+    void onCommand(WORD code) override;
+    HBRUSH onColor(HDC dc) override;
+    HCURSOR cursor() const override { return style_.cursor; }
+    void onFormUnloaded() override { font_.release(); }
+
+protected:
+    bool usesFormFont() const override { return false; }
+
+private:
+    void changeFont(const FontSpec& spec);
+    void fitToText();
+
+    ControlFont font_;
+    LabelStyle style_;
+};

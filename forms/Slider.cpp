@@ -1,0 +1,24 @@
+#include "forms/Slider.h"
+
+#include <commctrl.h>
+
+void Slider::create(Form& form, const TwipsRect& rect, const SliderRange& range) {
+    ControlArgs args;
+    args.className = TRACKBAR_CLASSW;
+    args.style = WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM;
+    args.rect = rect;
+    createWindow(form, args);
+    SendMessageW(hwnd(), TBM_SETRANGEMIN, FALSE, range.minimum);
+    SendMessageW(hwnd(), TBM_SETRANGEMAX, FALSE, range.maximum);
+    SendMessageW(hwnd(), TBM_SETPAGESIZE, 0, range.pageStep);
+    SendMessageW(hwnd(), TBM_SETLINESIZE, 0, range.lineStep);
+    SendMessageW(hwnd(), TBM_SETPOS, TRUE, range.value);
+}
+
+int Slider::value() const { return static_cast<int>(SendMessageW(hwnd(), TBM_GETPOS, 0, 0)); }
+
+void Slider::setValue(int value) { SendMessageW(hwnd(), TBM_SETPOS, TRUE, value); }
+
+void Slider::handleScroll(WORD code) {
+    if (code != TB_ENDTRACK && onScroll) onScroll();
+}
