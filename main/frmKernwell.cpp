@@ -1,0 +1,187 @@
+#include "main/frmKernwell.h"
+
+#include "forms/Application.h"
+#include "forms/MessageBox.h"
+#include "registry/Registry.h"
+#include "runtime/SafeCopy.h"
+#include "fonts/FaceNameReader.h"
+#include "fonts/FontStyle.h"
+#include "fonts/InstalledFonts.h"
+#include "windows/frmAbout.h"
+#include "windows/frmPreview.h"
+#include "resources/resource.h"
+#include "runtime/ProgramFolder.h"
+#include "runtime/RuntimeError.h"
+#include "windows/webinterface.h"
+
+FormSettings frmKernwell::settings() const {
+    FormSettings settings;
+    settings.className = L"frmKernwell";
+    settings.caption = std::wstring(L"The Tessaline Glyphwright 01/02 (") + webinterface::WebHostName + L")";
+    settings.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    settings.clientWidth = 6465;
+    settings.clientHeight = 4275;
+    settings.iconId = IDI_APPLICATION_ICON;
+    return settings;
+}
+
+// Created in keyboard order: drive list, copy button, preview label, folder
+// list, file list.
+void frmKernwell::createControls() {
+    drvOpen.create(*this, TwipsRect{120, 840, 2655, 315});
+    drvOpen.onChange = [this] { drvOpen_Change(); };
+    cmdSave.create(*this, L"&Copy to CM Fonts Folder", TwipsRect{120, 210, 2655, 375});
+    cmdSave.onClick = [this] { cmdSave_Click(); };
+    FontSpec previewFont;
+    previewFont.points = 18;
+    lblPreview.create(*this, L"Tessaline", TwipsRect{3000, 120, 3255, 1095}, previewFont, LabelStyle{SS_CENTER});
+    dirOpen.create(*this, TwipsRect{120, 1320, 2655, 2790});
+    dirOpen.onChange = [this] { dirOpen_Change(); };
+    fleOpen.create(*this, TwipsRect{3000, 1320, 3255, 2820}, L"*.ttf");
+    fleOpen.onClick = [this] { fleOpen_Click(); };
+
+    addMenuItem(mnuPreview, L"Full &Preview");
+    mnuPreview.onClick = [this] { mnuPreview_Click(); };
+    addMenuItem(mnuAbout, L"&About");
+    mnuAbout.onClick = [this] { mnuAbout_Click(); };
+    addMenuItem(mnuExit, L"&Exit");
+    mnuExit.onClick = [this] { mnuExit_Click(); };
+}
+
+// ---- Start-up and quitting --------------------------------------------
+
+void frmKernwell::Form_Load() {
+    fontsFolder_ = ReadRegistryString(HKEY_CURRENT_USER,
+                                      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                                      L"Fonts", L"");
+    gameFolder_ = ReadRegistryString(HKEY_LOCAL_MACHINE,
+                                     L"Software\\Sports Interactive Ltd\\Championship Manager 01-02\\",
+                                     L"Location", L"");
+    if (gameFolder_.empty()) {
+        msgBox(L"Championship Manager 01-02 is not installed upon the computer...please install before using editor");
+    }
+    // Each assignment runs the list's change handler before it returns, so
+    // the three lists end on the fonts folder with no file selected.
+    drvOpen.setDrive(fontsFolder_);
+    dirOpen.setPath(fontsFolder_);
+    lblPreview.setCaption(L"");
+    removeLeftOverFontResource();
+}
+
+// A resource file left by an earlier run would make every face-name read
+// fail, so an ordinary file of that name is deleted.
+void frmKernwell::removeLeftOverFontResource() {
+    std::wstring path = tempFontResourcePath();
+    WIN32_FIND_DATAW found;
+    FindHandle search(FindFirstFileW(path.c_str(), &found));
+    if (!search) return;
+    const DWORD special = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+    if (found.dwFileAttributes & special) return;
+    search.reset();
+    if (!DeleteFileW(path.c_str())) raiseLastError();
+}
+
+void frmKernwell::Form_QueryUnload(bool& cancel) {
+    MsgResult answer = msgBox(L"Do you wish to quit the Glyphwright?", MsgButtons::YesNo, MsgIcon::Question,
+                              L"Want to Quit?");
+    if (answer == MsgResult::Yes) {
+        UnloadAllForms();
+    } else {
+        cancel = true;
+    }
+}
+
+void frmKernwell::UnloadAllForms() {
+    // A snapshot: unloading changes the collection.
+    std::vector<Form*> forms = Application::instance().loadedForms();
+    for (Form* form : forms) form->Unload();
+}
+
+void frmKernwell::mnuExit_Click() { Unload(); }
+
+// ---- Folder browser -----------------------------------------------------
+
+void frmKernwell::dirOpen_Change() { fleOpen.setPath(dirOpen.path()); }
+
+void frmKernwell::drvOpen_Change() {
+    try {
+        dirOpen.setPath(drvOpen.drive());
+    } catch (const RuntimeError& error) {
+        msgBox(L"Drive Unavailable", MsgButtons::OK, MsgIcon::Critical, L"No Media Avaiable");
+        // Falls back to the program's own drive; that assignment runs this
+        // handler again, nested, and a failure there ends with its own box.
+        if (error.number() == err::DeviceUnavailable) drvOpen.setDrive(programFolder());
+    }
+}
+
+// ---- Copy into the game ---------------------------------------------------
+
+void frmKernwell::cmdSave_Click() {
+    try {
+        std::wstring fileName = fleOpen.fileName();
+        if (fileName.empty()) {
+            msgBox(L"Please select a font to copy", MsgButtons::OK, MsgIcon::None, L"No font Selected");
+            return;
+        }
+        std::wstring destination = gameFolder_ + L"\\Data\\Fonts\\";
+        ensureFolder(destination);
+        copyFileSafely(fleOpen.path() + L"\\" + fileName, destination + fileName);
+        msgBox(L"Copy Completed!", MsgButtons::OK, MsgIcon::Information, L"Copy Finished");
+    } catch (const RuntimeError& error) {
+        if (error.number() == err::PathNotFound) {
+            msgBox(std::wstring(L"Unable to access font file\r\n"
+                                L"Probable cause is corrupt installtion files attribute has been set...Please "
+                                L"re-install CM and try again\r\n"
+                                L"If problem persists send an e-mail with your problem too ") +
+                       webinterface::SupportEMail,
+                   MsgButtons::OK, MsgIcon::Critical, L"Error!");
+            Application::instance().endNow();
+            return;
+        }
+        msgBox(L"The following error has occured during save: " + std::to_wstring(error.number()) + L" " +
+               error.description());
+    }
+}
+
+// ---- Font preview ---------------------------------------------------------
+
+std::wstring frmKernwell::GetFontName(const std::wstring& filePath) { return readFaceName(filePath); }
+
+// Cuts the style word out of the face name and shows it on the preview
+// label's flags; a flag that the word does not name keeps its value.
+std::wstring frmKernwell::SplitFontStyle(const std::wstring& faceName) {
+    StyleSplit split = ::SplitFontStyle(faceName);
+    FontSpec font = lblPreview.font();
+    bool italic = font.italic;
+    bool bold = font.bold;
+    applyFlagChange(italic, split.italic);
+    applyFlagChange(bold, split.bold);
+    if (bold != font.bold) lblPreview.setFontBold(bold);
+    if (italic != font.italic) lblPreview.setFontItalic(italic);
+    return split.baseName;
+}
+
+void frmKernwell::fleOpen_Click() {
+    try {
+        std::wstring fullPath = fleOpen.path() + L"\\" + fleOpen.fileName();
+        std::wstring faceName = GetFontName(fullPath);
+        std::wstring baseName = SplitFontStyle(faceName);
+        baseName = longestInstalledPrefix(baseName, installedScreenFontFamilies());
+        lblPreview.setFontName(baseName);
+        lblPreview.setCaption(baseName);
+    } catch (const RuntimeError& error) {
+        if (error.number() == err::InvalidProperty) {
+            msgBox(L"Unable to preview font", MsgButtons::OK, MsgIcon::Critical, L"Preview Failed");
+            lblPreview.setCaption(L"");
+            return;
+        }
+        msgBox(L"Glyphwright has encountered the following error: \r\n" + std::to_wstring(error.number()) + L" " +
+               error.description());
+    }
+}
+
+// ---- Secondary windows ----------------------------------------------------
+
+void frmKernwell::mnuPreview_Click() { frmPreview::instance().Show(); }
+
+void frmKernwell::mnuAbout_Click() { frmAbout::instance().Show(ShowMode::Modal); }

@@ -1,0 +1,56 @@
+#pragma once
+// The main window: the folder browser (drive, folder and file lists), the
+// preview label that shows the clicked font's face name in that font, the
+// copy command, and the menu bar. Closing it asks for confirmation and then
+// unloads every window of the program.
+
+#include <string>
+
+#include "forms/CommandButton.h"
+#include "forms/DriveList.h"
+#include "forms/FileList.h"
+#include "forms/FolderList.h"
+#include "forms/Form.h"
+#include "forms/Label.h"
+#include "forms/MenuItem.h"
+
+class frmKernwell : public FormOf<frmKernwell> {
+public:
+    DriveList drvOpen;
+    CommandButton cmdSave;
+    Label lblPreview;
+    FolderList dirOpen;
+    FileList fleOpen;
+    MenuItem mnuPreview;
+    MenuItem mnuAbout;
+    MenuItem mnuExit;
+
+    // The face name recorded in a TrueType file; empty when none is built.
+    std::wstring GetFontName(const std::wstring& filePath);
+    // Unloads every loaded window, in the order they were loaded.
+    void UnloadAllForms();
+
+    const std::wstring& fontsFolder() const { return fontsFolder_; }
+    const std::wstring& gameFolder() const { return gameFolder_; }
+
+protected:
+    FormSettings settings() const override;
+    void createControls() override;
+    void Form_Load() override;
+    void Form_QueryUnload(bool& cancel) override;
+
+private:
+    void drvOpen_Change();
+    void dirOpen_Change();
+    void fleOpen_Click();
+    void cmdSave_Click();
+    void mnuPreview_Click();
+    void mnuAbout_Click();
+    void mnuExit_Click();
+
+    std::wstring SplitFontStyle(const std::wstring& faceName);
+    void removeLeftOverFontResource();
+
+    std::wstring fontsFolder_;
+    std::wstring gameFolder_;
+};
