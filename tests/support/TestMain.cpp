@@ -1,0 +1,12 @@
+// The test program's entry: the same process set-up as the real program
+// (error mode, common controls, GDI+), then every selected test.
+
+#include <gtest/gtest.h>
+
+#include "forms/Application.h"
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    Application::Session session;
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,47 @@
+#include "tests/support/UserInput.h"
+
+#include "forms/Application.h"
+
+void clickAt(HWND window, int x, int y) {
+    LPARAM point = MAKELPARAM(x, y);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(window, WM_LBUTTONUP, 0, point);
+}
+
+namespace {
+POINT entryCentre(HWND list, int index) {
+    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+}
+}  // namespace
+
+void clickListEntry(HWND list, int index) {
+    POINT centre = entryCentre(list, index);
+    clickAt(list, centre.x, centre.y);
+}
+
+void doubleClickListEntry(HWND list, int index) {
+    POINT centre = entryCentre(list, index);
+    clickAt(list, centre.x, centre.y);
+    LPARAM point = MAKELPARAM(centre.x, centre.y);
+    SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    SendMessageW(list, WM_LBUTTONUP, 0, point);
+}
+
+void pressKey(HWND window, UINT virtualKey, wchar_t character) {
+    MSG down{window, WM_KEYDOWN, virtualKey, 1};
+    Application::dispatch(down);
+    if (character) {
+        MSG typed{window, WM_CHAR, character, 1};
+        Application::dispatch(typed);
+    }
+    MSG up{window, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001)};
+    Application::dispatch(up);
+}
+
+void pumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Application::dispatch(msg);
+}
