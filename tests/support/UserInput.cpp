@@ -30,14 +30,12 @@ void doubleClickListEntry(HWND list, int index) {
     SendMessageW(list, WM_LBUTTONUP, 0, point);
 }
 
-void pressKey(HWND window, UINT virtualKey, wchar_t character) {
-    MSG down{window, WM_KEYDOWN, virtualKey, 1};
+void pressKey(HWND window, UINT virtualKey) {
+    LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    MSG down{window, WM_KEYDOWN, virtualKey, 1 | scanCode};
     Application::dispatch(down);
-    if (character) {
-        MSG typed{window, WM_CHAR, character, 1};
-        Application::dispatch(typed);
-    }
-    MSG up{window, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001)};
+    pumpMessages();  // the character that the key produced, if any
+    MSG up{window, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001) | scanCode};
     Application::dispatch(up);
 }
 
