@@ -1,0 +1,113 @@
+// A click in the file list shows the font's face name in that font.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "main/frmKernwell.h"
+#include "tests/support/AppFixture.h"
+#include "tests/support/UserInput.h"
+
+namespace {
+class PreviewClickTest : public AppFixture {
+protected:
+    PreviewClickTest() { installGame(); }
+
+    ~PreviewClickTest() override {
+        for (const std::wstring& path : installed_) RemoveFontResourceExW(path.c_str(), FR_PRIVATE, nullptr);
+    }
+
+    // Makes a fixture font an installed screen font of this process.
+    void installFont(const std::wstring& fixture) {
+        std::wstring path = fixturePath(fixture);
+        ASSERT_GT(AddFontResourceExW(path.c_str(), FR_PRIVATE, nullptr), 0);
+        installed_.push_back(path);
+    }
+
+    frmKernwell& main() { return frmKernwell::instance(); }
+
+    void clickFont(const std::wstring& name) {
+        const std::vector<std::wstring>& names = main().fleOpen.fileNames();
+        auto found = std::find(names.begin(), names.end(), name);
+        ASSERT_NE(found, names.end()) << "not listed";
+        clickListEntry(main().fleOpen.hwnd(), static_cast<int>(found - names.begin()));
+    }
+
+    // The face the label really draws with.
+    LOGFONTW drawnFont() {
+        LOGFONTW font{};
+        auto handle = reinterpret_cast<HFONT>(SendMessageW(main().lblPreview.hwnd(), WM_GETFONT, 0, 0));
+        GetObjectW(handle, sizeof(font), &font);
+        return font;
+    }
+
+    std::vector<std::wstring> installed_;
+};
+
+TEST_F(PreviewClickTest, InstalledFontIsShownUnderItsFamilyNameInItsStyle) {
+    installFont(L"FixtureSansBold.ttf");
+    installFont(L"FixtureSerifItalic.ttf");
+    addFont(L"FixtureSansBold.ttf");
+    addFont(L"FixtureSerifItalic.ttf");
+    showMainWindow();
+
+    clickFont(L"FixtureSansBold.ttf");
+    EXPECT_EQ(main().lblPreview.caption(), L"Fixture Sans");
+    EXPECT_EQ(main().lblPreview.font().name, L"Fixture Sans");
+    EXPECT_TRUE(main().lblPreview.font().bold);
+    EXPECT_FALSE(main().lblPreview.font().italic);
+    EXPECT_STREQ(drawnFont().lfFaceName, L"Fixture Sans");
+    EXPECT_EQ(drawnFont().lfWeight, FW_BOLD);
+    EXPECT_EQ(drawnFont().lfHeight, -MulDiv(18, screenDpi(), 72));
+
+    // Italic after bold: the bold flag stays, as the splitter leaves it.
+    clickFont(L"FixtureSerifItalic.ttf");
+    EXPECT_EQ(main().lblPreview.caption(), L"Fixture Serif");
+    EXPECT_TRUE(main().lblPreview.font().italic);
+    EXPECT_TRUE(main().lblPreview.font().bold);
+    EXPECT_TRUE(boxes_.boxes().empty());
+}
+
+TEST_F(PreviewClickTest, FaceNameWithoutAnInstalledPrefixIsShownWhole) {
+    addFont(L"FixtureSans.ttf");
+    showMainWindow();
+    clickFont(L"FixtureSans.ttf");
+    EXPECT_EQ(main().lblPreview.caption(), L"Fixture Sans");
+    EXPECT_EQ(main().lblPreview.font().name, L"Fixture Sans");
+    EXPECT_FALSE(main().lblPreview.font().bold);
+    EXPECT_FALSE(main().lblPreview.font().italic);
+}
+
+TEST_F(PreviewClickTest, BrokenFileFailsToPreviewAndTheNextGoodOneWorks) {
+    installFont(L"FixtureSans.ttf");
+    addFont(L"FixtureSans.ttf");
+    addFont(L"NotAFont.ttf");
+    showMainWindow();
+    clickFont(L"FixtureSans.ttf");
+    ASSERT_EQ(main().lblPreview.caption(), L"Fixture Sans");
+
+    clickFont(L"NotAFont.ttf");
+    ASSERT_EQ(boxes_.boxes().size(), 1u);
+    EXPECT_EQ(boxes_.boxes()[0].prompt, L"Unable to preview font");
+    EXPECT_EQ(boxes_.boxes()[0].title, L"Preview Failed");
+    EXPECT_EQ(boxes_.boxes()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(main().lblPreview.caption(), L"");
+    EXPECT_FALSE(fileExists(programFolder_ + L"\\~TEMP.FOT"));
+
+    clickFont(L"FixtureSans.ttf");
+    EXPECT_EQ(main().lblPreview.caption(), L"Fixture Sans");
+    EXPECT_EQ(boxes_.boxes().size(), 1u);
+}
+
+TEST_F(PreviewClickTest, ResourceFileThatCannotBeCreatedFailsToPreview) {
+    addFont(L"FixtureSans.ttf");
+    showMainWindow();
+    // A folder where the resource file would go: the builder cannot create
+    // it, so the face name is empty and the label refuses it.
+    CreateDirectoryW((programFolder_ + L"\\~TEMP.FOT").c_str(), nullptr);
+    clickFont(L"FixtureSans.ttf");
+    ASSERT_EQ(boxes_.boxes().size(), 1u);
+    EXPECT_EQ(boxes_.boxes()[0].title, L"Preview Failed");
+    RemoveDirectoryW((programFolder_ + L"\\~TEMP.FOT").c_str());
+}
+}  // namespace
