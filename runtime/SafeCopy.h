@@ -1,0 +1,18 @@
+#pragma once
+// Copying a font into the game's font folder without ever leaving a damaged
+// or half-written font behind. Failures are run-time errors numbered from
+// the file system's error (53 missing source, 76 missing folder, 70 access
+// refused or file in use, ...).
+
+#include <string>
+
+// Creates folder when it does not exist; only its last level is created, so
+// a missing parent fails with error 76.
+void ensureFolder(const std::wstring& folder);
+
+// Copies source to target, replacing an existing target in one step: the
+// bytes go to a temporary file in the target's folder first. On any failure
+// the existing target is left as it was and no temporary file remains. A
+// read-only target is refused with error 70; a source that is the target
+// itself is left intact.
+void copyFileSafely(const std::wstring& source, const std::wstring& target);
