@@ -58,10 +58,13 @@ void Label::fitToText() {
     ScopedSelect select(screen.get(), font_.handle());
     SIZE extent{};
     GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    // A right-aligned label keeps its right edge, any other its left edge.
     RECT bounds;
     GetWindowRect(hwnd(), &bounds);
-    SetWindowPos(hwnd(), nullptr, 0, 0, extent.cx, bounds.bottom - bounds.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MapWindowPoints(nullptr, GetParent(hwnd()), reinterpret_cast<POINT*>(&bounds), 2);
+    int left = style_.alignment == SS_RIGHT ? bounds.right - extent.cx : bounds.left;
+    SetWindowPos(hwnd(), nullptr, left, bounds.top, extent.cx, bounds.bottom - bounds.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Label::onCommand(WORD code) {

@@ -14,7 +14,7 @@ struct LabelStyle {
     bool transparent = false;
     bool clickable = false;
     HCURSOR cursor = nullptr;
-    // Width follows the caption's text, from the same left edge.
+    // Width follows the caption's text.
     bool autoSize = false;
 };
 

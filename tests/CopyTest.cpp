@@ -72,7 +72,7 @@ TEST_F(CopyTest, AltCPressesTheCopyButton) {
     std::wstring game = installGame();
     addFont(L"FixtureSans.ttf");
     selectFirstFont();
-    MSG altC{main().fleOpen.hwnd(), WM_SYSCHAR, L'c', static_cast<LPARAM>(1 | (1 << 29))};
+    MSG altC{main().fleOpen.hwnd(), WM_SYSCHAR, L'c', static_cast<LPARAM>(1 | (1 << 29)), 0, {}};
     Application::dispatch(altC);
     ASSERT_EQ(boxes_.boxes().size(), 1u);
     EXPECT_EQ(lastBox().prompt, L"Copy Completed!");

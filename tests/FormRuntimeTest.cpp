@@ -153,7 +153,7 @@ TEST_F(FormRuntimeTest, AccessKeyPressesTheButton) {
     int presses = 0;
     first.onButton = [&] { ++presses; };
     SetFocus(first.button.hwnd());
-    MSG altG{first.button.hwnd(), WM_SYSCHAR, L'g', static_cast<LPARAM>(1 | (1 << 29))};
+    MSG altG{first.button.hwnd(), WM_SYSCHAR, L'g', static_cast<LPARAM>(1 | (1 << 29)), 0, {}};
     Application::dispatch(altG);
     EXPECT_EQ(presses, 1);
 }
