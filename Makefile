@@ -69,9 +69,28 @@ run: build
 	WINEDEBUG=-all wine $(BUILD)/Kernwell.exe
 endif
 
+# Benchmarks print their figures; they are never part of `make test`.
 bench: build $(TESTPREFIX)/.ready
-	@for b in $(BUILD)/benchmarks/*.exe; do \
-	  echo "== $$b"; WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine $$b; done
+	@export WINEPREFIX=$(TESTPREFIX) $(WINE_ENV); \
+	wineserver -p >/dev/null 2>&1 </dev/null & \
+	WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
+	for b in $(BUILD)/benchmarks/*.exe; do \
+	  echo "== $$(basename $$b .exe)"; WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine $$b </dev/null; done; \
+	WINEPREFIX=$(TESTPREFIX) wineserver -k
+
+# The font parsers under libFuzzer, built natively with clang; each target
+# runs for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@if ! command -v clang++ >/dev/null || ! dpkg -s libclang-rt-14-dev >/dev/null 2>&1; then \
+	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q clang libclang-rt-14-dev; fi
+	$(MAKE) -C fuzz run BUILD=$(CURDIR)/$(BUILD)/fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
+
+# The README's screenshots, taken on a private Xvfb display.
+screenshots: build $(DEMOPREFIX)/.ready
+	@if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null || ! command -v import >/dev/null; then \
+	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q xvfb xdotool imagemagick; fi
+	BUILD=$(BUILD) tools/take_screenshots.sh
 
 clean:
 	rm -rf $(BUILD)
