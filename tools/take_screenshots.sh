@@ -28,9 +28,9 @@ wine explorer /desktop=Glyphwright,800x600 "$BUILD/Kernwell.exe" >/dev/null 2>&1
 # white face makes the picture larger than an empty desktop's).
 for i in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20; do
   sleep 0.1
-  import -window root /tmp/glyphwright-splash.png
-  if [ "$(stat -c %s /tmp/glyphwright-splash.png)" -gt 3000 ]; then
-    mv /tmp/glyphwright-splash.png "$OUT/splash.png"; break
+  import -window root "$OUT/splash-try.png"
+  if [ "$(stat -c %s "$OUT/splash-try.png")" -gt 3000 ]; then
+    mv "$OUT/splash-try.png" "$OUT/splash.png"; break
   fi
 done
 shot 3 main-window.png
