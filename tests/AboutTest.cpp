@@ -13,12 +13,6 @@
 #include "windows/webinterface.h"
 
 namespace {
-std::function<void()> inLoop;
-void CALLBACK runPending(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (inLoop) inLoop();
-}
-
 class AboutTest : public AppFixture {
 protected:
     AboutTest() {
@@ -32,11 +26,10 @@ protected:
     // Chooses "&About" and runs an action inside the About window's modal
     // loop; returns when the About window has closed.
     void openAbout(std::function<void()> whileOpen) {
-        inLoop = [this, whileOpen] {
+        runInLoop([this, whileOpen] {
             whileOpen();
             if (about().isLoaded()) about().Unload();
-        };
-        SetTimer(nullptr, 0, 1, runPending);
+        });
         SendMessageW(main().hwnd(), WM_COMMAND, MAKEWPARAM(main().mnuAbout.id(), 0), 0);
     }
 };

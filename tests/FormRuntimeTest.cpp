@@ -114,17 +114,6 @@ TEST_F(FormRuntimeTest, TheLoopEndsWhenTheLastWindowIsUnloaded) {
     EXPECT_TRUE(Application::instance().loadedForms().empty());
 }
 
-// Runs an action once from inside whatever message loop is running.
-std::function<void()> inLoop;
-void CALLBACK runPending(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (inLoop) inLoop();
-}
-void runInLoop(std::function<void()> action) {
-    inLoop = std::move(action);
-    SetTimer(nullptr, 0, 1, runPending);
-}
-
 TEST_F(FormRuntimeTest, ModalShowDisablesTheOtherWindowsUntilUnloaded) {
     first.Show();
     bool firstEnabledWhileModal = true;

@@ -43,3 +43,21 @@ void pumpMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Application::dispatch(msg);
 }
+
+namespace {
+std::function<void()>& pendingAction() {
+    static std::function<void()> action;
+    return action;
+}
+
+void CALLBACK runPending(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    std::function<void()> action = std::move(pendingAction());
+    if (action) action();
+}
+}  // namespace
+
+void runInLoop(std::function<void()> action) {
+    pendingAction() = std::move(action);
+    SetTimer(nullptr, 0, 1, runPending);
+}

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 void clickAt(HWND window, int x, int y);
 // A left click on a list box entry.
 void clickListEntry(HWND list, int index);
@@ -14,3 +16,6 @@ void doubleClickListEntry(HWND list, int index);
 void pressKey(HWND window, UINT virtualKey);
 // Delivers every message posted to this thread so far.
 void pumpMessages();
+// Runs an action once from inside whatever message loop runs next (a
+// modal window's, for instance).
+void runInLoop(std::function<void()> action);
