@@ -1,0 +1,149 @@
+// Reading a face name through a temporary font resource file, and the scan
+// that finds the name in the file's bytes.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "fonts/FaceNameReader.h"
+#include "fonts/FontResourceScan.h"
+#include "runtime/ProgramFolder.h"
+#include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+using Status = FontResourceScanStatus;
+
+std::string markerAtPosition(size_t position, std::string_view after) {
+    return std::string(position - 1, 'x') + "FONTRES:" + std::string(after);
+}
+
+// The program folder pointed at a throwaway folder for one test.
+class FaceNameReaderTest : public testing::Test {
+protected:
+    TempFolder folder;
+    ProgramFolderOverride programFolder{folder.path()};
+    std::wstring temp = folder / TempFontResourceName;
+};
+
+// A resource builder that writes the given bytes, as a platform builder
+// with another idea of the file's contents would.
+FontResourceBuilderFn writing(std::string contents) {
+    return [contents](unsigned long, const char* resource, const char*, const char*) {
+        writeAllBytes(fromAnsi(resource), std::vector<char>(contents.begin(), contents.end()));
+        return 1;
+    };
+}
+
+int runtimeErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+}  // namespace
+
+TEST(FontResourceScanTest, TakesTheTextBetweenTheFirstMarkerAndTheNextNul) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string bytes;
+        Status status;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"MZ\x01" "FONTRES:Fixture Sans\0tail"s, Status::Found, "Fixture Sans"},
+        {"FONTRES:\0Name\0"s, Status::Found, ""},
+        {"FONTRES:First\0FONTRES:Second\0"s, Status::Found, "First"},
+        {"1234567rest\0more"s, Status::Found, "rest"},           // no marker: from position 8
+        {"fontres:Name\0"s, Status::Found, ":Name"},              // other case is no marker
+        {"FONTRES:Name"s, Status::NoTerminator, ""},
+        {"short"s, Status::NoTerminator, ""},                    // the start lies past the end
+        {""s, Status::NoTerminator, ""},
+        {markerAtPosition(32759, "Far\0"s), Status::Found, "Far"},  // starts at 32767
+        {markerAtPosition(32760, "Far\0"s), Status::StartOverflow, ""},
+    };
+    for (const Case& c : cases) {
+        FontResourceScanResult scan = scanFontResourceName(c.bytes);
+        EXPECT_EQ(scan.status, c.status) << c.bytes.substr(0, 40);
+        EXPECT_EQ(scan.name, c.name) << c.bytes.substr(0, 40);
+    }
+}
+
+TEST_F(FaceNameReaderTest, ReadsTheExactFaceNameAndDeletesTheTemporaryFile) {
+    const std::pair<const wchar_t*, const wchar_t*> fonts[] = {
+        {L"FixtureSansBold.ttf", L"Fixture Sans Bold"},
+        {L"FixtureMonoBoldItalic.ttf", L"Fixture Mono Bold Italic"},
+        {L"FixtureCafe.ttf", L"Fixture Caf\u00e9"},
+    };
+    for (const auto& [file, faceName] : fonts) {
+        EXPECT_EQ(readFaceName(fixturePath(file)), faceName);
+        EXPECT_FALSE(fileExists(temp)) << file;
+    }
+}
+
+TEST_F(FaceNameReaderTest, GivesAnEmptyNameForFilesThatAreNotFonts) {
+    for (const wchar_t* file : {L"NotAFont.ttf", L"Empty.ttf", L"Truncated.ttf"}) {
+        EXPECT_EQ(readFaceName(fixturePath(file)), L"") << file;
+        EXPECT_FALSE(fileExists(temp)) << file;
+    }
+}
+
+TEST_F(FaceNameReaderTest, LeftOverTemporaryFileBlocksEveryReadAndStays) {
+    const std::vector<char> leftOver = {'F', 'O', 'N', 'T', 'R', 'E', 'S', ':', 'O', 'l', 'd', '\0'};
+    writeAllBytes(temp, leftOver);
+    for (int click = 0; click < 2; ++click) {
+        EXPECT_EQ(readFaceName(fixturePath(L"FixtureSans.ttf")), L"");
+        EXPECT_EQ(readAllBytes(temp), leftOver);
+    }
+}
+
+TEST_F(FaceNameReaderTest, CallsTheBuilderAsThePlatformCallIsMade) {
+    unsigned long hidden = 0;
+    std::string resource, font;
+    bool currentPathIsNull = false;
+    FontResourceBuilderFn record = [&](unsigned long h, const char* r, const char* f, const char* c) {
+        hidden = h;
+        resource = r;
+        font = f;
+        currentPathIsNull = c == nullptr;
+        return 0;
+    };
+    EXPECT_EQ(readFaceNameWith(L"C:\\Fonts\\Some Font.ttf", record), L"");
+    EXPECT_EQ(hidden, 1u);
+    EXPECT_EQ(resource, toAnsi(folder.path() + L"\\~TEMP.FOT"));
+    EXPECT_EQ(font, "C:\\Fonts\\Some Font.ttf");
+    EXPECT_TRUE(currentPathIsNull);
+}
+
+TEST_F(FaceNameReaderTest, DeletesTheTemporaryFileAfterEveryError) {
+    using namespace std::string_literals;
+    const std::pair<std::string, int> failures[] = {
+        {"MZ FONTRES:No terminator"s, err::InvalidCall},
+        {markerAtPosition(40000, "Too far\0"s), err::Overflow},
+    };
+    for (const auto& [contents, number] : failures) {
+        EXPECT_EQ(runtimeErrorOf([&] { readFaceNameWith(L"any.ttf", writing(contents)); }), number);
+        EXPECT_FALSE(fileExists(temp));
+    }
+    // A later read is not blocked by anything the failures left.
+    EXPECT_EQ(readFaceName(fixturePath(L"FixtureSans.ttf")), L"Fixture Sans");
+}
+
+TEST_F(FaceNameReaderTest, ReportsAResourceFileThatCannotBeOpened) {
+    auto claimsSuccess = [](unsigned long, const char*, const char*, const char*) { return 1; };
+    EXPECT_EQ(runtimeErrorOf([&] { readFaceNameWith(L"any.ttf", claimsSuccess); }), err::FileNotFound);
+}
+
+TEST(TempFontResourcePathTest, SitsInTheProgramFolderWithOneSeparator) {
+    {
+        ProgramFolderOverride root(L"C:\\");
+        EXPECT_EQ(tempFontResourcePath(), L"C:\\~TEMP.FOT");
+    }
+    ProgramFolderOverride folder(L"C:\\Program Files\\Kernwell");
+    EXPECT_EQ(tempFontResourcePath(), L"C:\\Program Files\\Kernwell\\~TEMP.FOT");
+}

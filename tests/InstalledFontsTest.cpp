@@ -1,0 +1,82 @@
+// The installed screen fonts and the longest installed prefix of a name.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "fonts/FaceNameReader.h"
+#include "fonts/FontStyle.h"
+#include "fonts/InstalledFonts.h"
+#include "runtime/ProgramFolder.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+// How often the family is listed (once per character set it offers).
+long listings(const std::wstring& family) {
+    std::vector<std::wstring> families = installedScreenFontFamilies();
+    return std::count(families.begin(), families.end(), family);
+}
+
+// A fixture font installed for this process only, while in scope.
+class PrivateFont {
+public:
+    explicit PrivateFont(const wchar_t* file) : path_(fixturePath(file)) {
+        added_ = AddFontResourceExW(path_.c_str(), FR_PRIVATE, nullptr);
+    }
+    ~PrivateFont() { RemoveFontResourceExW(path_.c_str(), FR_PRIVATE, nullptr); }
+    int added() const { return added_; }
+
+private:
+    std::wstring path_;
+    int added_ = 0;
+};
+}  // namespace
+
+TEST(LongestInstalledPrefixTest, KeepsTheLongestPrefixThatIsAWholeInstalledName) {
+    const std::vector<std::wstring> installed = {L"Arial", L"Times New Roman", L"Q", L"Fixture",
+                                                 L"Fixture Sans", L"Courier New"};
+    struct Case {
+        const wchar_t* baseName;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {
+        {L"Arial", L"Arial"},
+        {L"Arial Narrow Special", L"Arial"},
+        {L"Times New Roman ", L"Times New Roman"},
+        {L"Fixture Sans ", L"Fixture Sans"},
+        {L"Quirky Face", L"Q"},
+        {L"Zed Face", L"Zed Face"},
+        {L"Ari", L"Ari"},
+        {L"arial", L"arial"},
+        {L"TIMES NEW ROMAN", L"TIMES NEW ROMAN"},
+        {L"", L""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(longestInstalledPrefix(c.baseName, installed), c.expected) << c.baseName;
+    EXPECT_EQ(longestInstalledPrefix(L"Arial", {}), L"Arial");
+}
+
+TEST(InstalledScreenFontsTest, ListsAFontOnceItIsInstalled) {
+    // The test prefix may have the family installed already; only the
+    // change is the font's doing.
+    const long before = listings(L"Fixture Serif");
+    {
+        PrivateFont font(L"FixtureSerifItalic.ttf");
+        ASSERT_GT(font.added(), 0);
+        EXPECT_GT(listings(L"Fixture Serif"), before);
+        EXPECT_EQ(installedScreenFontFamilies(), installedScreenFontFamilies()) << "a stable order";
+    }
+    EXPECT_EQ(listings(L"Fixture Serif"), before);
+}
+
+TEST(InstalledScreenFontsTest, OneClickEndsOnTheInstalledFamily) {
+    TempFolder folder;
+    ProgramFolderOverride programFolder(folder.path());
+    PrivateFont font(L"FixtureSansBold.ttf");
+    ASSERT_GT(font.added(), 0);
+    StyleSplit split = SplitFontStyle(readFaceName(fixturePath(L"FixtureSansBold.ttf")));
+    EXPECT_EQ(split.bold, FlagChange::Set);
+    EXPECT_EQ(longestInstalledPrefix(split.baseName, installedScreenFontFamilies()), L"Fixture Sans");
+}
