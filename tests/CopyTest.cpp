@@ -93,6 +93,19 @@ TEST_F(CopyTest, MissingDataFolderEndsTheProgramWithoutTheQuitQuestion) {
     EXPECT_EQ(boxesTitled(L"Want to Quit?"), 0);
 }
 
+// Without the game the destination is "\Data\Fonts\" on the current drive,
+// C: here, which has no Data folder: the same end as a missing Data folder.
+TEST_F(CopyTest, GameNotInstalledAndNoDataFolderAtTheDriveRootEndsTheProgram) {
+    ASSERT_FALSE(fileExists(L"C:\\Data"));
+    addFont(L"FixtureSans.ttf");
+    selectFirstFont();
+    EXPECT_EQ(main().gameFolder(), L"");
+    pressCopy();
+    EXPECT_EQ(lastBox().prompt, MissingPathPrompt);
+    EXPECT_EQ(ends_, 1);
+    EXPECT_FALSE(fileExists(L"C:\\Data"));
+}
+
 TEST_F(CopyTest, ExistingTargetIsOverwritten) {
     std::wstring game = installGame();
     CreateDirectoryW((game + L"\\Data\\Fonts").c_str(), nullptr);
