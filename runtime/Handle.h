@@ -40,10 +40,7 @@ private:
 struct DeleteObjectFn { void operator()(HGDIOBJ h) const { DeleteObject(h); } };
 struct CloseHandleFn { void operator()(HANDLE h) const { CloseHandle(h); } };
 struct FindCloseFn { void operator()(HANDLE h) const { FindClose(h); } };
-struct RegCloseKeyFn { void operator()(HKEY h) const { RegCloseKey(h); } };
-struct DestroyWindowFn { void operator()(HWND h) const { DestroyWindow(h); } };
 struct DestroyIconFn { void operator()(HICON h) const { DestroyIcon(h); } };
-struct DestroyMenuFn { void operator()(HMENU h) const { DestroyMenu(h); } };
 struct UnhookFn { void operator()(HHOOK h) const { UnhookWindowsHookEx(h); } };
 
 using FontHandle = Handle<HFONT, DeleteObjectFn>;
@@ -52,7 +49,6 @@ using BrushHandle = Handle<HBRUSH, DeleteObjectFn>;
 using FileHandle = Handle<HANDLE, CloseHandleFn, -1>;
 using FindHandle = Handle<HANDLE, FindCloseFn, -1>;
 using HookHandle = Handle<HHOOK, UnhookFn>;
-using MenuHandle = Handle<HMENU, DestroyMenuFn>;
 
 // Selects a GDI object into a DC and puts the previous one back.
 class ScopedSelect {
