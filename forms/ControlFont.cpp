@@ -11,3 +11,27 @@ void ControlFont::apply(HWND control, const FontSpec& spec) {
     handle_ = std::move(created);
     spec_ = spec;
 }
+
+void ControlFont::setName(HWND control, const std::wstring& name) {
+    FontSpec spec = spec_;
+    spec.name = name;
+    apply(control, spec);
+}
+
+void ControlFont::setBold(HWND control, bool bold) {
+    FontSpec spec = spec_;
+    spec.bold = bold;
+    apply(control, spec);
+}
+
+void ControlFont::setItalic(HWND control, bool italic) {
+    FontSpec spec = spec_;
+    spec.italic = italic;
+    apply(control, spec);
+}
+
+void ControlFont::setSize(HWND control, double points) {
+    FontSpec spec = spec_;
+    spec.points = points;
+    apply(control, spec);
+}

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "forms/Layout.h"
 #include "runtime/Handle.h"
 
@@ -16,6 +18,10 @@ public:
     // Replaces the description and gives the control the new font. An empty
     // name is refused with error 380 (invalid property value).
     void apply(HWND control, const FontSpec& spec);
+    void setName(HWND control, const std::wstring& name);
+    void setBold(HWND control, bool bold);
+    void setItalic(HWND control, bool italic);
+    void setSize(HWND control, double points);
     void release() { handle_.reset(); }
 
 private:

@@ -23,27 +23,23 @@ void Label::setCaption(const std::wstring& caption) {
 }
 
 void Label::setFontName(const std::wstring& name) {
-    FontSpec spec = font();
-    spec.name = name;
-    changeFont(spec);
+    font_.setName(hwnd(), name);
+    fitToText();
 }
 
 void Label::setFontBold(bool bold) {
-    FontSpec spec = font();
-    spec.bold = bold;
-    changeFont(spec);
+    font_.setBold(hwnd(), bold);
+    fitToText();
 }
 
 void Label::setFontItalic(bool italic) {
-    FontSpec spec = font();
-    spec.italic = italic;
-    changeFont(spec);
+    font_.setItalic(hwnd(), italic);
+    fitToText();
 }
 
 void Label::setFontSize(double points) {
-    FontSpec spec = font();
-    spec.points = points;
-    changeFont(spec);
+    font_.setSize(hwnd(), points);
+    fitToText();
 }
 
 void Label::changeFont(const FontSpec& spec) {

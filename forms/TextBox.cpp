@@ -14,26 +14,10 @@ std::wstring TextBox::text() const { return windowText(hwnd()); }
 
 void TextBox::setText(const std::wstring& text) { SetWindowTextW(hwnd(), text.c_str()); }
 
-void TextBox::setFontName(const std::wstring& name) {
-    FontSpec spec = font();
-    spec.name = name;
-    font_.apply(hwnd(), spec);
-}
+void TextBox::setFontName(const std::wstring& name) { font_.setName(hwnd(), name); }
 
-void TextBox::setFontBold(bool bold) {
-    FontSpec spec = font();
-    spec.bold = bold;
-    font_.apply(hwnd(), spec);
-}
+void TextBox::setFontBold(bool bold) { font_.setBold(hwnd(), bold); }
 
-void TextBox::setFontItalic(bool italic) {
-    FontSpec spec = font();
-    spec.italic = italic;
-    font_.apply(hwnd(), spec);
-}
+void TextBox::setFontItalic(bool italic) { font_.setItalic(hwnd(), italic); }
 
-void TextBox::setFontSize(double points) {
-    FontSpec spec = font();
-    spec.points = points;
-    font_.apply(hwnd(), spec);
-}
+void TextBox::setFontSize(double points) { font_.setSize(hwnd(), points); }
