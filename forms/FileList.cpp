@@ -3,12 +3,7 @@
 #include "runtime/FileList.h"
 
 void FileList::create(Form& form, const TwipsRect& rect, const std::wstring& pattern) {
-    ControlArgs args;
-    args.className = L"LISTBOX";
-    args.style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
-    args.exStyle = WS_EX_CLIENTEDGE;
-    args.rect = rect;
-    createWindow(form, args);
+    createWindow(form, listBoxArgs(rect));
     pattern_ = pattern;
     path_.clear();
     names_.clear();

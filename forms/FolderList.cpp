@@ -49,12 +49,7 @@ std::wstring lastComponent(const std::wstring& path) {
 }  // namespace
 
 void FolderList::create(Form& form, const TwipsRect& rect) {
-    ControlArgs args;
-    args.className = L"LISTBOX";
-    args.style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
-    args.exStyle = WS_EX_CLIENTEDGE;
-    args.rect = rect;
-    createWindow(form, args);
+    createWindow(form, listBoxArgs(rect));
     SetWindowSubclass(hwnd(), keyboardProc, 1, reinterpret_cast<DWORD_PTR>(this));
     // Starts on the process's current folder, as the file list does.
     std::wstring folder = fullFolderPath(L".");

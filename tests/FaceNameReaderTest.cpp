@@ -12,6 +12,7 @@
 #include "runtime/ProgramFolder.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
+#include "tests/support/Errors.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -38,14 +39,6 @@ FontResourceBuilderFn writing(std::string contents) {
     };
 }
 
-int runtimeErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 }  // namespace
 
 TEST(FontResourceScanTest, TakesTheTextBetweenTheFirstMarkerAndTheNextNul) {
@@ -127,7 +120,7 @@ TEST_F(FaceNameReaderTest, DeletesTheTemporaryFileAfterEveryError) {
         {markerAtPosition(40000, "Too far\0"s), err::Overflow},
     };
     for (const auto& [contents, number] : failures) {
-        EXPECT_EQ(runtimeErrorOf([&] { readFaceNameWith(L"any.ttf", writing(contents)); }), number);
+        EXPECT_EQ(errorNumberOf([&] { readFaceNameWith(L"any.ttf", writing(contents)); }), number);
         EXPECT_FALSE(fileExists(temp));
     }
     // A later read is not blocked by anything the failures left.
@@ -136,7 +129,7 @@ TEST_F(FaceNameReaderTest, DeletesTheTemporaryFileAfterEveryError) {
 
 TEST_F(FaceNameReaderTest, ReportsAResourceFileThatCannotBeOpened) {
     auto claimsSuccess = [](unsigned long, const char*, const char*, const char*) { return 1; };
-    EXPECT_EQ(runtimeErrorOf([&] { readFaceNameWith(L"any.ttf", claimsSuccess); }), err::FileNotFound);
+    EXPECT_EQ(errorNumberOf([&] { readFaceNameWith(L"any.ttf", claimsSuccess); }), err::FileNotFound);
 }
 
 TEST(TempFontResourcePathTest, SitsInTheProgramFolderWithOneSeparator) {

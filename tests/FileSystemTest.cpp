@@ -13,6 +13,7 @@
 #include "runtime/Names.h"
 #include "runtime/RuntimeError.h"
 #include "tests/support/DriveLinks.h"
+#include "tests/support/Errors.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -28,16 +29,6 @@ void makeFolder(const std::wstring& path, DWORD attributes = FILE_ATTRIBUTE_NORM
     if (attributes != FILE_ATTRIBUTE_NORMAL) {
         EXPECT_TRUE(SetFileAttributesW(path.c_str(), attributes));
     }
-}
-
-template <class Call>
-int errorNumberOf(Call call) {
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 // "q:" for 'Q'.

@@ -7,6 +7,7 @@
 
 #include "fonts/FontStyle.h"
 #include "runtime/RuntimeError.h"
+#include "tests/support/Errors.h"
 
 namespace {
 // The preview label's two flags as the clicks leave them.
@@ -23,12 +24,7 @@ struct Flags {
 };
 
 int overflowAt(const std::wstring& word, size_t position) {
-    try {
-        SplitFontStyle(std::wstring(position - 1, L'x') + word + L" Sans");
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
+    return errorNumberOf([&] { SplitFontStyle(std::wstring(position - 1, L'x') + word + L" Sans"); });
 }
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "runtime/RuntimeError.h"
+#include "tests/support/Errors.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/UserInput.h"
 
@@ -161,12 +162,7 @@ TEST_F(FormRuntimeTest, AnErrorNoHandlerTrappedIsReportedAndEndsTheProgram) {
 TEST_F(FormRuntimeTest, LabelFontNameMustNotBeEmpty) {
     first.Show();
     first.label.setFontName(L"Courier New");
-    try {
-        first.label.setFontName(L"");
-        FAIL() << "an empty font name was accepted";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), err::InvalidProperty);
-    }
+    EXPECT_EQ(errorNumberOf([&] { first.label.setFontName(L""); }), err::InvalidProperty);
     EXPECT_EQ(first.label.font().name, L"Courier New");
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(first.label.hwnd(), WM_GETFONT, 0, 0)), sizeof(font), &font);

@@ -9,6 +9,7 @@
 #include "runtime/Handle.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/SafeCopy.h"
+#include "tests/support/Errors.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -20,16 +21,6 @@ std::vector<std::wstring> entryNames(const std::wstring& folder) {
     std::vector<std::wstring> names;
     for (const FolderEntry& entry : listEntries(folder)) names.push_back(entry.name);
     return names;
-}
-
-template <class Call>
-int errorNumberOf(Call call) {
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 // A game folder with Data\Fonts, a font to copy beside it, and a font of the
