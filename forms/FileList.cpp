@@ -5,8 +5,6 @@
 void FileList::create(Form& form, const TwipsRect& rect, const std::wstring& pattern) {
     createWindow(form, listBoxArgs(rect));
     pattern_ = pattern;
-    path_.clear();
-    names_.clear();
     wchar_t folder[MAX_PATH] = L"";
     GetCurrentDirectoryW(MAX_PATH, folder);
     setPath(folder);

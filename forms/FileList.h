@@ -17,7 +17,6 @@ public:
     // Re-reads the folder and leaves no entry selected; on error nothing
     // changes.
     void setPath(const std::wstring& folder);
-    const std::wstring& pattern() const { return pattern_; }
 
     // The selected entry's name, or the empty string.
     std::wstring fileName() const;

@@ -53,7 +53,6 @@ void FolderList::create(Form& form, const TwipsRect& rect) {
     SetWindowSubclass(hwnd(), keyboardProc, 1, reinterpret_cast<DWORD_PTR>(this));
     // Starts on the process's current folder, as the file list does.
     std::wstring folder = fullFolderPath(L".");
-    path_.clear();
     show(folder, listSubfolders(folder));
 }
 

@@ -12,7 +12,6 @@ public:
     void create(Form& form, int pictureId, const TwipsRect& rect, bool clickable = false);
 
     SIZE pictureSize() const { return picture_.size; }
-    HBITMAP bitmap() const { return picture_.bitmap.get(); }
 
     std::function<void()> onClick;
 

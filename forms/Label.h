@@ -32,8 +32,6 @@ public:
     void setFontBold(bool bold);
     void setFontItalic(bool italic);
     void setFontSize(double points);
-    // The font the label draws with.
-    HFONT fontHandle() const { return font_.handle(); }
 
     std::function<void()> onClick;
 

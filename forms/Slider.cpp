@@ -17,8 +17,6 @@ void Slider::create(Form& form, const TwipsRect& rect, const SliderRange& range)
 
 int Slider::value() const { return static_cast<int>(SendMessageW(hwnd(), TBM_GETPOS, 0, 0)); }
 
-void Slider::setValue(int value) { SendMessageW(hwnd(), TBM_SETPOS, TRUE, value); }
-
 void Slider::handleScroll(WORD code) {
     if (code != TB_ENDTRACK && onScroll) onScroll();
 }

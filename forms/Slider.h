@@ -20,7 +20,6 @@ public:
     void create(Form& form, const TwipsRect& rect, const SliderRange& range);
 
     int value() const;
-    void setValue(int value);
 
     std::function<void()> onScroll;
 

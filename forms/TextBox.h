@@ -19,7 +19,6 @@ public:
     void setFontBold(bool bold);
     void setFontItalic(bool italic);
     void setFontSize(double points);
-    HFONT fontHandle() const { return font_.handle(); }
 
     void onFormUnloaded() override { font_.release(); }
 

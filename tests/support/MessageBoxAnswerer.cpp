@@ -48,7 +48,6 @@ LRESULT CALLBACK MessageBoxAnswerer::hookProc(int code, WPARAM wParam, LPARAM lP
     if (active && code == HCBT_ACTIVATE && isDialog(box) &&
         std::find(active->seen_.begin(), active->seen_.end(), box) == active->seen_.end()) {
         active->seen_.push_back(box);
-        ++active->open_;
         SetTimer(box, AnswerTimer, 1, answerProc);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -72,6 +71,5 @@ void CALLBACK MessageBoxAnswerer::answerProc(HWND box, UINT, UINT_PTR timerId, D
     } catch (const std::exception& error) {
         ADD_FAILURE() << "exception while a box was open: " << error.what();
     }
-    --active->open_;
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId(step.answer), BN_CLICKED), 0);
 }

@@ -23,8 +23,6 @@ public:
     void plan(MsgResult answer, std::function<void()> whileOpen = nullptr);
 
     const std::vector<MessageBoxRecord>& boxes() const { return boxes_; }
-    // Boxes that are open right now (nested boxes count each).
-    int openCount() const { return open_; }
 
 private:
     struct Step {
@@ -38,5 +36,4 @@ private:
     std::deque<Step> planned_;
     std::vector<MessageBoxRecord> boxes_;
     std::vector<HWND> seen_;
-    int open_ = 0;
 };
