@@ -5,18 +5,15 @@
 
 #include "app/frmSplash.h"
 #include "forms/Application.h"
-#include "runtime/RuntimeError.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Application::Session session;
     Application& application = Application::instance();
-    try {
+    bool started = Application::guarded([] {
         frmSplash::instance().Load();
         frmSplash::instance().Show();
-    } catch (const RuntimeError& error) {
-        application.reportEscapedError(error);
-        return 1;
-    }
-    application.run();
-    return 0;
+        return true;
+    }, false);
+    if (!started) return 1;
+    return application.run();
 }

@@ -27,9 +27,11 @@ Application::Session::~Session() {
     if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
 }
 
+// Never destroyed: a window instance destroyed as the process exits still
+// leaves the collection.
 Application& Application::instance() {
-    static Application application;
-    return application;
+    static Application* const application = new Application();
+    return *application;
 }
 
 bool Application::isLoaded(const Form* form) const {
@@ -42,9 +44,15 @@ void Application::addLoaded(Form* form) {
 
 void Application::removeLoaded(Form* form) { std::erase(loaded_, form); }
 
-void Application::run() {
+int Application::run() {
     MSG msg;
-    while (!loaded_.empty() && GetMessageW(&msg, nullptr, 0, 0) > 0) dispatch(msg);
+    while (!loaded_.empty()) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(msg.wParam);
+        if (got < 0) return 1;
+        dispatch(msg);
+    }
+    return 0;
 }
 
 void Application::dispatch(MSG& msg) {
@@ -71,16 +79,16 @@ HWND Application::hiddenOwner() {
     return hiddenOwner_;
 }
 
-void Application::endNow() {
+void Application::endNow(int exitCode) {
     if (endOverride) {
-        endOverride();
+        endOverride(exitCode);
         return;
     }
-    ExitProcess(0);
+    ExitProcess(static_cast<UINT>(exitCode));
 }
 
 void Application::reportEscapedError(const RuntimeError& error) {
     msgBox(L"Run-time error '" + std::to_wstring(error.number()) + L"':\r\n\r\n" + error.description(),
            MsgButtons::OK, MsgIcon::Critical);
-    endNow();
+    endNow(1);
 }

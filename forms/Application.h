@@ -6,10 +6,12 @@
 
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "runtime/EntryGuard.h"
+
 class Form;
-class RuntimeError;
 struct MessageBoxRecord;
 
 class Application {
@@ -36,8 +38,9 @@ public:
     void addLoaded(Form* form);
     void removeLoaded(Form* form);
 
-    // Runs the event loop until no window of the program is loaded.
-    void run();
+    // Runs the event loop until no window of the program is loaded (0), or
+    // until a WM_QUIT arrives (its exit code).
+    int run();
     // One message through the loop's filters (keyboard navigation), for the
     // modal loops and the main loop alike.
     static void dispatch(MSG& msg);
@@ -46,15 +49,27 @@ public:
     // taskbar button of their own.
     HWND hiddenOwner();
 
-    // Ends the program at once: no unload handler runs. Tests replace it.
-    void endNow();
-    std::function<void()> endOverride;
+    // Ends the program at once with this exit code: no unload handler runs.
+    // Tests replace it.
+    void endNow(int exitCode = 0);
+    std::function<void(int exitCode)> endOverride;
 
     // Sees every message box before it opens (tests record them).
     std::function<void(const MessageBoxRecord&)> messageBoxObserver;
 
-    // Reports an error that no error trap handled, then ends the program.
+    // Reports an error that no error trap handled, then ends the program
+    // with exit code 1.
     void reportEscapedError(const RuntimeError& error);
+
+    // Runs the body of an entry point that Win32 calls: an error escaping it
+    // is reported and ends the program, and the entry point answers fallback.
+    template <class Body, class Result = std::invoke_result_t<Body&>>
+    static Result guarded(Body&& body, Result fallback = Result()) noexcept {
+        return guardEntry(body, [&fallback](const RuntimeError& error) {
+            instance().reportEscapedError(error);
+            return fallback;
+        });
+    }
 
 private:
     Application() = default;

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <new>
-
 #include "forms/Application.h"
 #include "runtime/Folders.h"
 #include "runtime/RuntimeError.h"
@@ -110,14 +108,10 @@ LRESULT CALLBACK FolderList::keyboardProc(HWND hwnd, UINT message, WPARAM wParam
         if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return DLGC_WANTALLKEYS;
     }
     if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-        try {
+        return Application::guarded([&] {
             list->openEntry(static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0)));
-        } catch (const RuntimeError& error) {
-            Application::instance().reportEscapedError(error);
-        } catch (const std::bad_alloc&) {
-            Application::instance().reportEscapedError(RuntimeError(err::OutOfMemory));
-        }
-        return 0;
+            return LRESULT{0};
+        });
     }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, keyboardProc, 1);
     return DefSubclassProc(hwnd, message, wParam, lParam);

@@ -1,7 +1,5 @@
 #include "forms/Form.h"
 
-#include <new>
-
 #include "forms/Application.h"
 #include "forms/CommandButton.h"
 #include "forms/Control.h"
@@ -217,18 +215,7 @@ LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
-    // No exception may cross this frame: an error that no trap handled is
-    // reported here and ends the program.
-    try {
-        return form->handleMessage(message, wParam, lParam);
-    } catch (const RuntimeError& error) {
-        Application::instance().reportEscapedError(error);
-    } catch (const std::bad_alloc&) {
-        Application::instance().reportEscapedError(RuntimeError(err::OutOfMemory));
-    } catch (const std::exception&) {
-        Application::instance().reportEscapedError(RuntimeError(err::Internal));
-    }
-    return 0;
+    return Application::guarded([&] { return form->handleMessage(message, wParam, lParam); }, LRESULT{0});
 }
 
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -64,13 +64,19 @@ private:
 
 class FormRuntimeTest : public testing::Test {
 protected:
-    FormRuntimeTest() { Application::instance().endOverride = [this] { ++ends; }; }
+    FormRuntimeTest() {
+        Application::instance().endOverride = [this](int code) {
+            ++ends;
+            exitCode = code;
+        };
+    }
     ~FormRuntimeTest() override { Application::instance().endOverride = nullptr; }
 
     TestForm first{L"FirstTestForm"};
     TestForm second{L"SecondTestForm"};
     MessageBoxAnswerer boxes;
     int ends = 0;
+    int exitCode = -1;
 };
 
 TEST_F(FormRuntimeTest, ShowLoadsFirstAndJoinsTheCollectionWhenTheLoadBegins) {

@@ -13,7 +13,7 @@ AppFixture::AppFixture() {
     SetCurrentDirectoryW(root_.path().c_str());
     programOverride_ = std::make_unique<ProgramFolderOverride>(programFolder_);
     registry_.setFontsFolder(fontsFolder_);
-    Application::instance().endOverride = [this] { ++ends_; };
+    Application::instance().endOverride = [this](int) { ++ends_; };
 }
 
 AppFixture::~AppFixture() {

@@ -1,6 +1,9 @@
 #include "tests/support/UserInput.h"
 
+#include <gtest/gtest.h>
+
 #include "forms/Application.h"
+#include "runtime/EntryGuard.h"
 
 void clickAt(HWND window, int x, int y) {
     LPARAM point = MAKELPARAM(x, y);
@@ -53,7 +56,9 @@ std::function<void()>& pendingAction() {
 void CALLBACK runPending(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     std::function<void()> action = std::move(pendingAction());
-    if (action) action();
+    guardEntry([&] { if (action) action(); }, [](const RuntimeError& error) {
+        ADD_FAILURE() << "run-time error " << error.number() << " in a message loop";
+    });
 }
 }  // namespace
 
