@@ -39,6 +39,7 @@ void Form::Show(ShowMode mode) {
         return;
     }
     if (!hwnd_) return;  // unloaded by its own Form_Load
+    if (mode == ShowMode::Modal) beginModal();
     ShowWindow(hwnd_, SW_SHOW);
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(hwnd_);
@@ -64,10 +65,7 @@ bool Form::Unload() {
 void Form::destroyFormWindow() {
     // Re-enable first: with the other windows still disabled, activation
     // would pass to another program's window.
-    if (modal_) {
-        enableOtherForms();
-        modal_ = false;
-    }
+    endModal();
     HWND window = hwnd_;
     hwnd_ = nullptr;
     loading_ = false;
@@ -183,11 +181,33 @@ void Form::addTimer(Timer& timer) {
 
 // ---- Modal show -----------------------------------------------------------
 
-void Form::runModalLoop() {
+// The other windows take no input from the moment this one appears, as
+// with the system's dialog boxes.
+void Form::beginModal() {
+    if (modal_) return;
     disableOtherForms();
     modal_ = true;
+}
+
+// Runs until this window is unloaded. A WM_QUIT ends it too, and is posted
+// again so that the loop outside ends as well.
+void Form::runModalLoop() {
     MSG msg;
-    while (modal_ && GetMessageW(&msg, nullptr, 0, 0) > 0) Application::dispatch(msg);
+    while (modal_) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            endModal();
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        Application::dispatch(msg);
+    }
+}
+
+void Form::endModal() {
+    if (!modal_) return;
+    enableOtherForms();
+    modal_ = false;
 }
 
 void Form::disableOtherForms() {

@@ -93,7 +93,9 @@ private:
     void registerClass() const;
     void createFormWindow();
     void placeWindow();
+    void beginModal();
     void runModalLoop();
+    void endModal();
     void disableOtherForms();
     void enableOtherForms();
     void destroyFormWindow();
