@@ -284,11 +284,18 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Unload();
         return 0;
     case WM_QUERYENDSESSION:
-        return Unload() ? TRUE : FALSE;
+        return onQueryEndSession();
     default:
         break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+// Only the window that confirms the end of the session asks; No refuses it
+// and leaves every window as it was.
+LRESULT Form::onQueryEndSession() {
+    if (!settings_.confirmsEndSession) return TRUE;
+    return Unload() ? TRUE : FALSE;
 }
 
 LRESULT Form::onCommand(WPARAM wParam, LPARAM lParam) {

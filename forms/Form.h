@@ -37,6 +37,10 @@ struct FormSettings {
     // Tab, access keys, Enter and Esc through IsDialogMessage. Off where the
     // form wants the raw characters of every key.
     bool dialogKeys = true;
+    // The system's end-of-session query runs this window's unload, and so
+    // its quit confirmation. Other windows agree to the query and stay
+    // loaded: the window that confirms unloads every window after a Yes.
+    bool confirmsEndSession = false;
 };
 
 enum class ShowMode { Modeless, Modal };
@@ -101,6 +105,7 @@ private:
     void destroyFormWindow();
     void onActivate(bool active);
 
+    LRESULT onQueryEndSession();
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onControlColor(UINT message, WPARAM wParam, LPARAM lParam);
     bool onSetCursor(HWND child);

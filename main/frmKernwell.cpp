@@ -22,6 +22,7 @@ FormSettings frmKernwell::settings() const {
     settings.clientWidth = 6465;
     settings.clientHeight = 4275;
     settings.iconId = IDI_APPLICATION_ICON;
+    settings.confirmsEndSession = true;
     return settings;
 }
 

@@ -93,6 +93,25 @@ TEST_F(MainWindowTest, SystemShutdownIsRefusedOnNo) {
     EXPECT_TRUE(frmKernwell::instance().isLoaded());
 }
 
+TEST_F(MainWindowTest, OnlyTheMainWindowAnswersTheEndOfSessionByAsking) {
+    installGame();
+    for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
+        bool yes = answer == MsgResult::Yes;
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        showMainWindow();
+        frmPreview::instance().Show();
+        int questions = boxesTitled(L"Want to Quit?");
+        EXPECT_EQ(SendMessageW(frmPreview::instance().hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+        EXPECT_TRUE(frmPreview::instance().isLoaded());
+        EXPECT_EQ(boxesTitled(L"Want to Quit?"), questions);
+        boxes_.plan(answer);
+        EXPECT_EQ(SendMessageW(frmKernwell::instance().hwnd(), WM_QUERYENDSESSION, 0, 0), yes ? TRUE : FALSE);
+        EXPECT_EQ(boxesTitled(L"Want to Quit?"), questions + 1);
+        EXPECT_EQ(frmKernwell::instance().isLoaded(), !yes);
+        EXPECT_EQ(frmPreview::instance().isLoaded(), !yes);
+    }
+}
+
 TEST_F(MainWindowTest, UnloadAllFormsWhileTheMainWindowIsUnloadingDoesNoHarm) {
     installGame();
     showMainWindow();
