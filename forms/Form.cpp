@@ -7,7 +7,11 @@
 #include "forms/Timer.h"
 #include "runtime/RuntimeError.h"
 
+// The derived form's controls are gone already: only the modal state, the
+// collection and the window itself are left to release.
 Form::~Form() {
+    endModal();
+    Application::instance().removeLoaded(this);
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
@@ -19,15 +23,30 @@ Form::~Form() {
 void Form::Load() {
     if (isLoaded()) return;
     settings_ = settings();
+    nextId_ = FirstId;
     loading_ = true;
     // The window joins the collection when its load begins, so that a
     // message box inside Form_Load does not find the program without windows.
     Application::instance().addLoaded(this);
-    createFormWindow();
-    createControls();
-    placeWindow();
-    Form_Load();
+    try {
+        createFormWindow();
+        createControls();
+        placeWindow();
+        Form_Load();
+    } catch (...) {
+        abandonLoad();
+        throw;
+    }
     loading_ = false;
+}
+
+// A window whose load failed is not loaded: nothing may find it half built.
+// Its unload handlers do not run, since its load never finished.
+void Form::abandonLoad() {
+    // A menu bar not attached yet is not destroyed with the window.
+    if (menu_ && !(hwnd_ && GetMenu(hwnd_) == menu_)) DestroyMenu(menu_);
+    destroyFormWindow();
+    Application::instance().removeLoaded(this);
 }
 
 void Form::Show(ShowMode mode) {

@@ -97,6 +97,7 @@ private:
     void registerClass() const;
     void createFormWindow();
     void placeWindow();
+    void abandonLoad();
     void beginModal();
     void runModalLoop();
     void endModal();
@@ -128,7 +129,10 @@ private:
     std::map<UINT_PTR, Timer*> timers_;
     CommandButton* defaultButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
-    int nextId_ = 1000;
+    // Control, menu and timer ids count from here afresh at each load, so
+    // they stay far below the 16 bits that WM_COMMAND carries.
+    static constexpr int FirstId = 1000;
+    int nextId_ = FirstId;
 };
 
 // The program-wide single instance of a form class, created on first use.

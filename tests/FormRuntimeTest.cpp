@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 #include "forms/Application.h"
 #include "forms/CommandButton.h"
@@ -25,6 +26,7 @@ public:
     int loads = 0;
     int unloads = 0;
     bool cancelUnload = false;
+    std::function<void()> onLoad;
     bool visibleDuringLoad = true;
     bool inCollectionDuringLoad = false;
     std::function<void()> onButton;
@@ -50,6 +52,7 @@ protected:
         ++loads;
         visibleDuringLoad = IsWindowVisible(hwnd()) != FALSE;
         inCollectionDuringLoad = Application::instance().isLoaded(this);
+        if (onLoad) onLoad();
     }
     void Form_QueryUnload(bool& cancel) override { cancel = cancelUnload; }
     void Form_Unload() override { ++unloads; }
@@ -163,6 +166,41 @@ TEST_F(FormRuntimeTest, AnErrorNoHandlerTrappedIsReportedAndEndsTheProgram) {
     EXPECT_EQ(boxes.boxes()[0].title, L"Glyphwright");
     EXPECT_EQ(boxes.boxes()[0].icon, MsgIcon::Critical);
     EXPECT_EQ(ends, 1);
+    EXPECT_EQ(exitCode, 1);
+}
+
+TEST_F(FormRuntimeTest, ALoadThatFailsLeavesTheWindowUnloadedAndItsErrorEndsTheProgram) {
+    second.Show();
+    first.onLoad = [] { throw 42; };  // not even a standard exception
+    second.onButton = [&] { first.Show(); };
+    SendMessageW(second.button.hwnd(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(first.isLoaded());
+    EXPECT_EQ(first.hwnd(), nullptr);
+    EXPECT_FALSE(Application::instance().isLoaded(&first));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].prompt, L"Run-time error '51':\r\n\r\nInternal error");
+    EXPECT_EQ(exitCode, 1);
+    first.onLoad = nullptr;
+    first.Show();
+    EXPECT_TRUE(IsWindowVisible(first.hwnd()));
+}
+
+TEST_F(FormRuntimeTest, IdsStartAfreshAtEachLoad) {
+    first.Show();
+    int firstId = first.button.id();
+    first.Unload();
+    first.Show();
+    EXPECT_EQ(first.button.id(), firstId);
+}
+
+TEST_F(FormRuntimeTest, AFormDestroyedWhileLoadedLeavesTheCollection) {
+    auto form = std::make_unique<TestForm>(L"ShortLivedTestForm");
+    form->Show();
+    HWND window = form->hwnd();
+    const Form* destroyed = form.get();
+    form.reset();
+    EXPECT_FALSE(Application::instance().isLoaded(destroyed));
+    EXPECT_FALSE(IsWindow(window));
 }
 
 TEST_F(FormRuntimeTest, LabelFontNameMustNotBeEmpty) {
