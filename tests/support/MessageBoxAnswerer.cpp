@@ -6,7 +6,7 @@
 #include <string>
 
 #include "forms/Application.h"
-#include "runtime/EntryGuard.h"
+#include "runtime/RuntimeError.h"
 
 namespace {
 MessageBoxAnswerer* active = nullptr;
@@ -64,8 +64,12 @@ void CALLBACK MessageBoxAnswerer::answerProc(HWND box, UINT, UINT_PTR timerId, D
     } else if (!active->boxes_.empty() && active->boxes_.back().buttons == MsgButtons::YesNo) {
         step.answer = MsgResult::No;
     }
-    guardEntry([&] { if (step.whileOpen) step.whileOpen(); }, [](const RuntimeError& error) {
+    try {
+        if (step.whileOpen) step.whileOpen();
+    } catch (const RuntimeError& error) {
         ADD_FAILURE() << "run-time error " << error.number() << " while a box was open";
-    });
+    } catch (const std::exception& error) {
+        ADD_FAILURE() << "exception while a box was open: " << error.what();
+    }
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId(step.answer), BN_CLICKED), 0);
 }
