@@ -311,7 +311,8 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Only the window that confirms the end of the session asks; No refuses it
-// and leaves every window as it was.
+// and leaves every window as it was. WM_ENDSESSION needs nothing more: after
+// a No every window stays, and after a Yes no window is left to receive it.
 LRESULT Form::onQueryEndSession() {
     if (!settings_.confirmsEndSession) return TRUE;
     return Unload() ? TRUE : FALSE;
