@@ -36,6 +36,8 @@ public:
     virtual void onCommand(WORD /*code*/) {}
     virtual LRESULT onNotify(const NMHDR& /*header*/) { return 0; }
     virtual void handleScroll(WORD /*code*/) {}
+    // Draws an item of an owner-drawn control; false leaves it undrawn.
+    virtual bool onDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
     // Colours for WM_CTLCOLOR*; nullptr leaves the form's default.
     virtual HBRUSH onColor(HDC /*dc*/) { return nullptr; }
     // The cursor over the control; nullptr leaves the class cursor.

@@ -1,5 +1,7 @@
 #include "forms/Form.h"
 
+#include <shellapi.h>
+
 #include "forms/Application.h"
 #include "forms/CommandButton.h"
 #include "forms/Control.h"
@@ -141,6 +143,7 @@ void Form::createFormWindow() {
     HWND created = CreateWindowExW(settings_.exStyle, settings_.className.c_str(), settings_.caption.c_str(),
                                    settings_.style, 0, 0, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!created) raiseLastError();
+    if (settings_.acceptsFiles) DragAcceptFiles(created, TRUE);
     if (settings_.iconId) {
         HINSTANCE instance = GetModuleHandleW(nullptr);
         auto load = [&](int size) {
@@ -283,6 +286,9 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
         }
         return 1;
+    case WM_DRAWITEM:
+        if (onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        break;
     case WM_SETCURSOR:
         if (onSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
         break;
@@ -293,6 +299,12 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CHAR:
         Form_KeyPress(static_cast<wchar_t>(wParam));
+        return 0;
+    case WM_NEXTDLGCTL:
+        onNextDlgCtl(wParam, lParam);
+        return 0;
+    case WM_DROPFILES:
+        onDropFiles(wParam);
         return 0;
     case WM_ACTIVATE: {
         LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -353,6 +365,13 @@ LRESULT Form::onControlColor(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
+// Owner-drawn controls draw their own items.
+bool Form::onDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType == ODT_MENU) return false;
+    Control* control = controlFromHwnd(item.hwndItem);
+    return control && control->onDrawItem(item);
+}
+
 HBRUSH Form::backgroundBrush() const {
     return background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE);
 }
@@ -377,6 +396,48 @@ void Form::onActivate(bool active) {
     if (!settings_.dialogKeys) return;
     HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     if (target) SetFocus(target);
+}
+
+// Moves the focus as a dialog box does when a control asks it to (a
+// multi-line text box on Tab and Shift+Tab): to the next or previous tab
+// stop, or to the control given. A text box reached so has its text selected.
+void Form::onNextDlgCtl(WPARAM wParam, LPARAM lParam) {
+    HWND target = reinterpret_cast<HWND>(wParam);
+    if (!LOWORD(lParam)) {
+        HWND focus = GetFocus();
+        if (focus && !IsChild(hwnd_, focus)) focus = nullptr;
+        target = GetNextDlgTabItem(hwnd_, focus, wParam != 0);
+    }
+    if (!target || !IsChild(hwnd_, target)) return;
+    if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
+    SetFocus(target);
+}
+
+namespace {
+struct DragFinishFn { void operator()(HDROP drop) const { DragFinish(drop); } };
+
+std::vector<std::wstring> droppedPaths(HDROP drop) {
+    std::vector<std::wstring> paths;
+    UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+        if (!path.empty()) paths.push_back(std::move(path));
+    }
+    return paths;
+}
+}  // namespace
+
+// Files dropped from the shell. The drop is released before the form sees
+// it; while a box or a modal window disables this window it is ignored, as
+// a click on it would be.
+void Form::onDropFiles(WPARAM wParam) {
+    std::vector<std::wstring> paths;
+    {
+        Handle<HDROP, DragFinishFn> drop(reinterpret_cast<HDROP>(wParam));
+        paths = droppedPaths(drop.get());
+    }
+    if (!paths.empty() && IsWindowEnabled(hwnd_)) Form_DragDrop(paths);
 }
 
 Control* Form::controlFromHwnd(HWND child) const {

@@ -41,6 +41,8 @@ struct FormSettings {
     // its quit confirmation. Other windows agree to the query and stay
     // loaded: the window that confirms unloads every window after a Yes.
     bool confirmsEndSession = false;
+    // Files and folders dropped from the shell raise Form_DragDrop.
+    bool acceptsFiles = false;
 };
 
 enum class ShowMode { Modeless, Modal };
@@ -83,6 +85,8 @@ protected:
     virtual void Form_QueryUnload(bool& /*cancel*/) {}
     virtual void Form_Unload() {}
     virtual void Form_KeyPress(wchar_t /*character*/) {}
+    // The full paths of the items dropped on the window, in the shell's order.
+    virtual void Form_DragDrop(const std::vector<std::wstring>& /*paths*/) {}
 
     void addMenuItem(MenuItem& item, const std::wstring& caption);
     void addTimer(Timer& timer);
@@ -105,10 +109,13 @@ private:
     void enableOtherForms();
     void destroyFormWindow();
     void onActivate(bool active);
+    void onDropFiles(WPARAM drop);
+    void onNextDlgCtl(WPARAM wParam, LPARAM lParam);
 
     LRESULT onQueryEndSession();
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onControlColor(UINT message, WPARAM wParam, LPARAM lParam);
+    bool onDrawItem(const DRAWITEMSTRUCT& item);
     bool onSetCursor(HWND child);
     Control* controlFromHwnd(HWND child) const;
 

@@ -110,4 +110,22 @@ TEST_F(PreviewWindowTest, MainWindowStaysUsableWhileThePreviewIsOpen) {
     EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
     EXPECT_EQ(GetWindow(preview().hwnd(), GW_OWNER), nullptr);
 }
+
+TEST_F(PreviewWindowTest, TabAndShiftTabLeaveTheTextBoxForTheSliderAndBack) {
+    chooseFullPreview();
+    HWND text = preview().txtPreview.hwnd();
+    // Nothing is pumped between the keys, so other test processes cannot move the activation.
+    MSG tab{text, WM_KEYDOWN, VK_TAB, 1};
+    SetFocus(text);
+    Application::dispatch(tab);
+    EXPECT_EQ(GetFocus(), preview().sldFontSize.hwnd());
+    BYTE keys[256]{};
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    tab.hwnd = preview().sldFontSize.hwnd();
+    Application::dispatch(tab);
+    EXPECT_EQ(GetFocus(), text);
+    pumpMessages();
+    EXPECT_EQ(preview().txtPreview.text().size(), 222u);  // no tab typed into the text
+}
 }  // namespace
