@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "forms/Application.h"
 #include "runtime/Folders.h"
 #include "runtime/RuntimeError.h"
@@ -46,9 +48,14 @@ std::wstring lastComponent(const std::wstring& path) {
 }
 }  // namespace
 
+// The list holds the bare folder names and draws their indentation itself,
+// so that the list's own type-to-find matches what the user reads.
 void FolderList::create(Form& form, const TwipsRect& rect) {
-    createWindow(form, listBoxArgs(rect));
-    SetWindowSubclass(hwnd(), keyboardProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    ControlArgs args = listBoxArgs(rect);
+    args.style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    createWindow(form, args);
+    SetWindowSubclass(hwnd(), listProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    fitItemHeight();
     // Starts on the process's current folder, as the file list does.
     std::wstring folder = fullFolderPath(L".");
     show(folder, listSubfolders(folder));
@@ -70,25 +77,18 @@ void FolderList::openEntry(int index) {
 // Ancestors from the root down, each one level deeper, then the subfolders
 // one level below the open folder.
 void FolderList::show(const std::wstring& folder, const std::vector<std::wstring>& subfolders) {
-    std::vector<std::wstring> ancestors = folderAncestors(folder);
-    std::vector<std::wstring> paths;
-    std::vector<std::wstring> texts;
-    for (size_t level = 0; level < ancestors.size(); ++level) {
-        paths.push_back(ancestors[level]);
-        texts.push_back(std::wstring(level * 2, L' ') + lastComponent(ancestors[level]));
-    }
+    std::vector<std::wstring> paths = folderAncestors(folder);
+    openIndex_ = static_cast<int>(paths.size()) - 1;
     std::wstring prefix = folder.back() == L'\\' ? folder : folder + L"\\";
-    for (const std::wstring& name : subfolders) {
-        paths.push_back(prefix + name);
-        texts.push_back(std::wstring(ancestors.size() * 2, L' ') + name);
-    }
+    for (const std::wstring& name : subfolders) paths.push_back(prefix + name);
 
     path_ = folder;
     entryPaths_ = std::move(paths);
-    openIndex_ = static_cast<int>(ancestors.size()) - 1;
     SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
-    for (const std::wstring& text : texts) SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    for (const std::wstring& path : entryPaths_) {
+        SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lastComponent(path).c_str()));
+    }
     SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(openIndex_), 0);
     SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd(), nullptr, TRUE);
@@ -98,10 +98,43 @@ void FolderList::onCommand(WORD code) {
     if (code == LBN_DBLCLK) openEntry(static_cast<int>(SendMessageW(hwnd(), LB_GETCURSEL, 0, 0)));
 }
 
+// Draws an entry's name indented by its depth below the drive root (two
+// spaces a level), in the list's font and the system's selection colours.
+bool FolderList::onDrawItem(const DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    if (item.itemID >= entryPaths_.size()) return true;
+    // The whole entry is drawn for every action, focus changes too, so no
+    // exclusive-or focus rectangle is left behind.
+    bool selected = item.itemState & ODS_SELECTED;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    ScopedSelect font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    SIZE indent{};
+    GetTextExtentPoint32W(dc, L"  ", 2, &indent);
+    RECT text = item.rcItem;
+    text.left += 1 + indent.cx * std::min(static_cast<int>(item.itemID), openIndex_ + 1);
+    std::wstring name = lastComponent(entryPaths_[item.itemID]);
+    DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
+    return true;
+}
+
+// An owner-drawn list keeps the item height it was created with: it follows
+// the list's font here, as a plain list's does.
+void FolderList::fitItemHeight() {
+    ScreenDC screen;
+    ScopedSelect font(screen.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.get(), &metrics);
+    SendMessageW(hwnd(), LB_SETITEMHEIGHT, 0, metrics.tmHeight);
+}
+
 // Enter opens the selected folder: the list asks for every key, so the
-// dialog-key handling passes Enter on instead of pressing a button.
-LRESULT CALLBACK FolderList::keyboardProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR /*id*/, DWORD_PTR self) {
+// dialog-key handling passes Enter on instead of pressing a button. A new
+// font brings a new item height.
+LRESULT CALLBACK FolderList::listProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR /*id*/, DWORD_PTR self) {
     auto* list = reinterpret_cast<FolderList*>(self);
     if (message == WM_GETDLGCODE && lParam) {
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
@@ -113,6 +146,11 @@ LRESULT CALLBACK FolderList::keyboardProc(HWND hwnd, UINT message, WPARAM wParam
             return LRESULT{0};
         });
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, keyboardProc, 1);
+    if (message == WM_SETFONT) {
+        DefSubclassProc(hwnd, message, wParam, lParam);
+        list->fitItemHeight();
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, listProc, 1);
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }

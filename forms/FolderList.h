@@ -1,8 +1,9 @@
 #pragma once
 // The folder list: a LISTBOX showing the open folder's ancestors from the
-// drive root down, the open folder, and its subfolders below it. A
-// double-click or Enter on an entry opens that folder. Setting Path from
-// code opens a folder too; every change of the open folder raises onChange,
+// drive root down, the open folder, and its subfolders below it, each
+// indented by its depth. A double-click or Enter on an entry opens that
+// folder; typing a name's first letters selects it. Setting Path from code
+// opens a folder too; every change of the open folder raises onChange,
 // nested inside the assignment.
 
 #include <functional>
@@ -29,11 +30,13 @@ public:
     std::function<void()> onChange;
 
     void onCommand(WORD code) override;
+    bool onDrawItem(const DRAWITEMSTRUCT& item) override;
 
 private:
-    static LRESULT CALLBACK keyboardProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK listProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
     void show(const std::wstring& folder, const std::vector<std::wstring>& subfolders);
+    void fitItemHeight();
 
     std::wstring path_;
     std::vector<std::wstring> entryPaths_;

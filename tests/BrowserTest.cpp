@@ -152,4 +152,19 @@ TEST_F(BrowserTest, SettingTheDriveAlreadyShownRaisesNothing) {
     EXPECT_EQ(main().dirOpen.path(), before);
     EXPECT_TRUE(boxes_.boxes().empty());
 }
+
+TEST_F(BrowserTest, TypedLettersSelectTheNextEntryBeginningWithThemAndEnterOpensIt) {
+    CreateDirectoryW((fontsFolder_ + L"\\Apple").c_str(), nullptr);
+    CreateDirectoryW((fontsFolder_ + L"\\Berry").c_str(), nullptr);
+    addFont(L"FixtureSerifItalic.ttf", L"Serif.ttf");
+    showMainWindow();
+    pressKey(main().fleOpen.hwnd(), 'S');
+    EXPECT_EQ(main().fleOpen.fileName(), L"Serif.ttf");
+    EXPECT_TRUE(main().lblPreview.font().italic);  // previewed, as the arrow keys do
+    HWND folders = main().dirOpen.hwnd();
+    pressKey(folders, 'B');
+    EXPECT_EQ(SendMessageW(folders, LB_GETCURSEL, 0, 0), entryIndex(main().dirOpen.entryPaths(), fontsFolder_ + L"\\Berry"));
+    pressKey(folders, VK_RETURN);
+    EXPECT_EQ(main().dirOpen.path(), fontsFolder_ + L"\\Berry");
+}
 }  // namespace
