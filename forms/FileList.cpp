@@ -1,5 +1,7 @@
 #include "forms/FileList.h"
 
+#include <algorithm>
+
 #include "runtime/FileList.h"
 
 void FileList::create(Form& form, const TwipsRect& rect, const std::wstring& pattern) {
@@ -26,6 +28,13 @@ std::wstring FileList::fileName() const {
     LRESULT index = SendMessageW(hwnd(), LB_GETCURSEL, 0, 0);
     if (index == LB_ERR || static_cast<size_t>(index) >= names_.size()) return std::wstring();
     return names_[static_cast<size_t>(index)];
+}
+
+bool FileList::select(const std::wstring& name) {
+    auto found = std::find(names_.begin(), names_.end(), name);
+    if (found == names_.end()) return false;
+    SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(found - names_.begin()), 0);
+    return true;
 }
 
 void FileList::onCommand(WORD code) {

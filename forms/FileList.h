@@ -21,6 +21,9 @@ public:
     // The selected entry's name, or the empty string.
     std::wstring fileName() const;
     const std::vector<std::wstring>& fileNames() const { return names_; }
+    // Selects the entry of this name without raising onClick; false when no
+    // entry has it.
+    bool select(const std::wstring& name);
 
     // Raised when the user selects an entry (mouse or keyboard).
     std::function<void()> onClick;

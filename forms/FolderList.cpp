@@ -61,12 +61,13 @@ void FolderList::create(Form& form, const TwipsRect& rect) {
     show(folder, listSubfolders(folder));
 }
 
-void FolderList::setPath(const std::wstring& text) {
+bool FolderList::setPath(const std::wstring& text) {
     std::wstring folder = isDriveAlone(text) ? driveFolder(text[0]) : fullFolderPath(text);
     std::vector<std::wstring> subfolders = listSubfolders(folder);
     bool changed = !sameFolder(folder, path_);
     show(folder, subfolders);
     if (changed && onChange) onChange();
+    return changed;
 }
 
 void FolderList::openEntry(int index) {

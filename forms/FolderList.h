@@ -19,8 +19,9 @@ public:
     const std::wstring& path() const { return path_; }
     // A drive alone ("c:", or "c: [LABEL]" as the drive list reads) opens
     // that drive's current folder; error 68 when its root cannot be read.
-    // A missing folder raises error 76. On error nothing changes.
-    void setPath(const std::wstring& text);
+    // A missing folder raises error 76. On error nothing changes. True when
+    // the open folder changed; the same folder is read afresh.
+    bool setPath(const std::wstring& text);
 
     // The full path of each entry, top to bottom.
     const std::vector<std::wstring>& entryPaths() const { return entryPaths_; }

@@ -23,6 +23,7 @@ FormSettings frmKernwell::settings() const {
     settings.clientHeight = 4275;
     settings.iconId = IDI_APPLICATION_ICON;
     settings.confirmsEndSession = true;
+    settings.acceptsFiles = true;
     return settings;
 }
 
@@ -108,10 +109,49 @@ void frmKernwell::drvOpen_Change() {
     try {
         dirOpen.setPath(drvOpen.drive());
     } catch (const RuntimeError& error) {
+        driveChangeFailed_ = true;
         msgBox(L"Drive Unavailable", MsgButtons::OK, MsgIcon::Critical, L"No Media Avaiable");
         // Falls back to the program's own drive; that assignment runs this
         // handler again, nested, and a failure there ends with its own box.
         if (error.number() == err::DeviceUnavailable) drvOpen.setDrive(programFolder());
+    }
+}
+
+namespace {
+// What a dropped item opens: the folder to show, and the name of the file to
+// select in it (empty for a folder).
+struct DroppedItem {
+    std::wstring folder;
+    std::wstring fileName;
+};
+
+DroppedItem droppedItem(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) raiseLastError();
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return {path, L""};
+    size_t separator = path.find_last_of(L'\\');
+    if (separator == std::wstring::npos) raiseError(err::PathNotFound);
+    // A drive root keeps its separator: "C:" alone names the drive's current folder.
+    return {path.substr(0, separator == 2 ? 3 : separator), path.substr(separator + 1)};
+}
+}  // namespace
+
+// A file or folder dropped on the window: the lists move to its folder
+// through the same change events as the user's choices, and a dropped font
+// is selected and previewed as a click does. Of several items the first counts.
+void frmKernwell::Form_DragDrop(const std::vector<std::wstring>& paths) {
+    try {
+        driveChangeFailed_ = false;
+        drvOpen.setDrive(paths.front());
+        // The drive change has shown its box; the lists show another folder.
+        if (driveChangeFailed_) return;
+        DroppedItem item = droppedItem(paths.front());
+        // The folder already open is read afresh, with nothing selected.
+        if (!dirOpen.setPath(item.folder)) dirOpen_Change();
+        if (!item.fileName.empty() && fleOpen.select(item.fileName)) fleOpen_Click();
+    } catch (const RuntimeError& error) {
+        msgBox(L"Glyphwright has encountered the following error: \r\n" + std::to_wstring(error.number()) + L" " +
+               error.description());
     }
 }
 

@@ -5,6 +5,7 @@
 // unloads every window of the program.
 
 #include <string>
+#include <vector>
 
 #include "forms/CommandButton.h"
 #include "forms/DriveList.h"
@@ -38,6 +39,7 @@ protected:
     void createControls() override;
     void Form_Load() override;
     void Form_QueryUnload(bool& cancel) override;
+    void Form_DragDrop(const std::vector<std::wstring>& paths) override;
 
 private:
     void drvOpen_Change();
@@ -53,4 +55,6 @@ private:
 
     std::wstring fontsFolder_;
     std::wstring gameFolder_;
+    // Set by a drive change that failed and reported it.
+    bool driveChangeFailed_ = false;
 };

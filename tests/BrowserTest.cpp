@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <algorithm>
+#include <tuple>
 
 #include "main/frmKernwell.h"
 #include "tests/support/AppFixture.h"
@@ -36,6 +39,17 @@ protected:
         writeAllBytes(path, {'x'});
         if (attributes) SetFileAttributesW(path.c_str(), attributes);
         return path;
+    }
+
+    // Drops paths on the main window as the shell does: a DROPFILES block of
+    // wide names, which the window releases.
+    void drop(const std::vector<std::wstring>& paths) {
+        std::wstring names;
+        for (const std::wstring& path : paths) names += path + L'\0';
+        auto* files = static_cast<DROPFILES*>(GlobalAlloc(GPTR, sizeof(DROPFILES) + (names.size() + 1) * 2));
+        *files = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
+        names.copy(reinterpret_cast<wchar_t*>(files + 1), names.size());
+        SendMessageW(main().hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(files), 0);
     }
 };
 
@@ -151,6 +165,32 @@ TEST_F(BrowserTest, SettingTheDriveAlreadyShownRaisesNothing) {
     main().drvOpen.setDrive(L"C:\\anything");
     EXPECT_EQ(main().dirOpen.path(), before);
     EXPECT_TRUE(boxes_.boxes().empty());
+}
+
+TEST_F(BrowserTest, DroppedItemsOpenTheirFolderAndADroppedFontIsPreviewedAsAClickWould) {
+    UnavailableDrive empty;
+    std::wstring sub = fontsFolder_ + L"\\Downloads";
+    CreateDirectoryW(sub.c_str(), nullptr);
+    CopyFileW(fixturePath(L"FixtureSerifItalic.ttf").c_str(), (sub + L"\\SERIF.TTF").c_str(), FALSE);
+    touch(sub, L"notes.txt");
+    showMainWindow();
+    // Dropped (the first counts); then the open folder, the selection, the italic font previewed.
+    const std::tuple<std::vector<std::wstring>, std::wstring, std::wstring, bool> steps[] = {
+        {{sub + L"\\notes.txt", fontsFolder_ + L"\\Other.ttf"}, sub, L"", false},
+        {{sub + L"\\SERIF.TTF"}, sub, L"SERIF.TTF", true},
+        {{sub}, sub, L"", true},
+        {{fontsFolder_}, fontsFolder_, L"", true},
+    };
+    for (const auto& [paths, folder, selected, italic] : steps) {
+        drop(paths);
+        EXPECT_EQ(main().fleOpen.path(), folder) << paths[0];
+        EXPECT_EQ(main().fleOpen.fileName(), selected);
+        EXPECT_EQ(main().lblPreview.font().italic, italic);
+    }
+    drop({empty.root() + L"Fonts\\a.ttf"});
+    EXPECT_EQ(boxes_.boxes().size(), 1u);  // the drive change's box and fallback, nothing more
+    EXPECT_EQ(unavailableBoxes(), 1);
+    EXPECT_EQ(main().fleOpen.path(), root_.path());
 }
 
 TEST_F(BrowserTest, TypedLettersSelectTheNextEntryBeginningWithThemAndEnterOpensIt) {
