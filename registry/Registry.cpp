@@ -5,11 +5,11 @@
 namespace {
 class WindowsRegistry : public RegistryApi {
 public:
-    LONG open(HKEY rootKey, const char* subKey, HKEY* key) override {
-        return RegOpenKeyA(rootKey, subKey, key);
+    LONG open(HKEY rootKey, const wchar_t* subKey, HKEY* key) override {
+        return RegOpenKeyExW(rootKey, subKey, 0, KEY_QUERY_VALUE, key);
     }
-    LONG query(HKEY key, const char* valueName, DWORD* type, BYTE* data, DWORD* size) override {
-        return RegQueryValueExA(key, valueName, nullptr, type, data, size);
+    LONG query(HKEY key, const wchar_t* valueName, DWORD* type, BYTE* data, DWORD* size) override {
+        return RegQueryValueExW(key, valueName, nullptr, type, data, size);
     }
     LONG close(HKEY key) override { return RegCloseKey(key); }
 };
@@ -19,7 +19,7 @@ public:
 class OpenedKey {
 public:
     OpenedKey(RegistryApi& api, HKEY rootKey, const std::wstring& subKey) : api_(api) {
-        api_.open(rootKey, toAnsi(subKey).c_str(), &key_);
+        api_.open(rootKey, subKey.c_str(), &key_);
     }
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
@@ -31,14 +31,14 @@ private:
     HKEY key_ = nullptr;
 };
 
-// The data query fills a buffer of spaces, one per byte the size query
-// reported (a space is one byte in every ANSI code page); bytes the call
-// does not write stay spaces.
-std::wstring queryText(RegistryApi& api, HKEY key, const std::string& valueName, DWORD size) {
-    std::string buffer(size, ' ');
+// The data query fills a buffer of spaces, one for each character the
+// reported size in bytes holds (two bytes a character; an odd last byte
+// gets one of its own); characters the call does not write stay spaces.
+std::wstring queryText(RegistryApi& api, HKEY key, const std::wstring& valueName, DWORD size) {
+    std::wstring buffer((size + 1) / sizeof(wchar_t), L' ');
     DWORD type = 0;
     api.query(key, valueName.c_str(), &type, reinterpret_cast<BYTE*>(buffer.data()), &size);
-    return fromAnsi(buffer);
+    return buffer;
 }
 
 // The text up to its first NUL, or all of it when it holds none.
@@ -61,10 +61,9 @@ std::wstring ReadRegistryString(HKEY rootKey, const std::wstring& subKey,
 std::wstring ReadRegistryString(RegistryApi& api, HKEY rootKey, const std::wstring& subKey,
                                 const std::wstring& valueName, const std::wstring& defaultValue) {
     OpenedKey key(api, rootKey, subKey);
-    std::string name = toAnsi(valueName);
     DWORD type = 0;
     DWORD size = 0;
-    LONG status = api.query(key.get(), name.c_str(), &type, nullptr, &size);
+    LONG status = api.query(key.get(), valueName.c_str(), &type, nullptr, &size);
     if (status != ERROR_SUCCESS || type != REG_SZ) return defaultValue;
-    return cutAtNul(queryText(api, key.get(), name, size));
+    return cutAtNul(queryText(api, key.get(), valueName, size));
 }

@@ -6,13 +6,15 @@
 
 #include <string>
 
-// The three registry calls that ReadRegistryString makes, in their ANSI
-// forms. Tests put a layer of their own here to shape what the calls report.
+// The three registry calls that ReadRegistryString makes, in their wide
+// forms: a name outside the ANSI code page would otherwise reach the
+// registry as a look-alike. Tests put a layer of their own here to shape
+// what the calls report.
 class RegistryApi {
 public:
     virtual ~RegistryApi() = default;
-    virtual LONG open(HKEY rootKey, const char* subKey, HKEY* key) = 0;
-    virtual LONG query(HKEY key, const char* valueName, DWORD* type, BYTE* data, DWORD* size) = 0;
+    virtual LONG open(HKEY rootKey, const wchar_t* subKey, HKEY* key) = 0;
+    virtual LONG query(HKEY key, const wchar_t* valueName, DWORD* type, BYTE* data, DWORD* size) = 0;
     virtual LONG close(HKEY key) = 0;
 };
 

@@ -83,19 +83,19 @@ public:
     bool keyExists = true;
     DWORD reportedType = REG_SZ;
     DWORD reportedSize = 0;
-    std::string written;  // bytes the data query writes
+    std::wstring written;  // characters the data query writes
     LONG dataStatus = ERROR_SUCCESS;
 
     std::vector<HKEY> closed;
-    std::string dataBuffer;  // the buffer as the data query received it
+    std::wstring dataBuffer;  // the buffer as the data query received it
     DWORD dataTypeOnEntry = 0xFFFFFFFF;
 
-    LONG open(HKEY, const char*, HKEY* key) override {
+    LONG open(HKEY, const wchar_t*, HKEY* key) override {
         if (!keyExists) return ERROR_FILE_NOT_FOUND;
         *key = reinterpret_cast<HKEY>(0x1234);
         return ERROR_SUCCESS;
     }
-    LONG query(HKEY key, const char*, DWORD* type, BYTE* data, DWORD* size) override {
+    LONG query(HKEY key, const wchar_t*, DWORD* type, BYTE* data, DWORD* size) override {
         if (!key) return ERROR_INVALID_HANDLE;
         if (!data) {
             *type = reportedType;
@@ -103,8 +103,8 @@ public:
             return ERROR_SUCCESS;
         }
         dataTypeOnEntry = *type;
-        dataBuffer.assign(reinterpret_cast<char*>(data), *size);
-        std::copy(written.begin(), written.end(), data);
+        dataBuffer.assign(reinterpret_cast<wchar_t*>(data), *size / sizeof(wchar_t));
+        std::copy(written.begin(), written.end(), reinterpret_cast<wchar_t*>(data));
         *type = reportedType;
         return dataStatus;
     }
@@ -120,17 +120,17 @@ std::wstring readScripted(ScriptedRegistry& registry) {
 
 TEST(RegistryScriptedTest, UnwrittenTailOfSpacesIsDroppedWithTheNul) {
     ScriptedRegistry registry;
-    registry.reportedSize = 10;
-    registry.written = std::string("C:\\CM\0", 6);
+    registry.reportedSize = 20;
+    registry.written = std::wstring(L"C:\\CM\0", 6);
     EXPECT_EQ(readScripted(registry), L"C:\\CM");
-    EXPECT_EQ(registry.dataBuffer, std::string(10, ' '));
+    EXPECT_EQ(registry.dataBuffer, std::wstring(10, L' '));
     EXPECT_EQ(registry.dataTypeOnEntry, 0u);
     EXPECT_EQ(registry.closed, std::vector<HKEY>{reinterpret_cast<HKEY>(0x1234)});
 }
 
 TEST(RegistryScriptedTest, FailedDataQueryLeavesTheSpaces) {
     ScriptedRegistry registry;
-    registry.reportedSize = 4;
+    registry.reportedSize = 8;
     registry.dataStatus = ERROR_MORE_DATA;
     EXPECT_EQ(readScripted(registry), L"    ");
 }
@@ -144,15 +144,15 @@ TEST(RegistryScriptedTest, MissingKeyGivesDefaultAndClosesTheNullHandle) {
 
 TEST(RegistryScriptedTest, NulPositionIsHeldIn16Bits) {
     ScriptedRegistry registry;
-    registry.reportedSize = 40000;
+    registry.reportedSize = 80000;
 
-    registry.written = std::string(32766, 'a') + '\0';
+    registry.written = std::wstring(32766, L'a') + L'\0';
     EXPECT_EQ(readScripted(registry), std::wstring(32766, L'a'));
 
-    registry.written = std::string(40000, 'a');
+    registry.written = std::wstring(40000, L'a');
     EXPECT_EQ(readScripted(registry), std::wstring(40000, L'a'));
 
-    registry.written = std::string(32767, 'a') + '\0';
+    registry.written = std::wstring(32767, L'a') + L'\0';
     registry.closed.clear();
     try {
         readScripted(registry);
