@@ -64,8 +64,8 @@ std::vector<std::wstring> fontFiles() {
     return files;
 }
 
-int platformBuilder(unsigned long hidden, const char* resource, const char* font, const char* path) {
-    return CreateScalableFontResourceA(hidden, resource, font, path);
+int platformBuilder(unsigned long hidden, const wchar_t* resource, const wchar_t* font, const wchar_t* path) {
+    return CreateScalableFontResourceW(hidden, resource, font, path);
 }
 
 struct Approach {

@@ -57,6 +57,36 @@ std::wstring nameFrom(const std::string& resource) {
     }
     return fromAnsi(scan.name);
 }
+
+// Removes whatever file is left at path, read-only, hidden or system too.
+// False when something stays in the way: a file held open, or a folder.
+bool removeLeftOver(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (DeleteFileW(path.c_str())) return true;
+    SetFileAttributesW(path.c_str(), attributes);
+    return false;
+}
+
+// True when a new file can be created at path; it is removed again.
+bool canCreate(const std::wstring& path) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    if (!file) return false;
+    file.reset();
+    DeleteFileW(path.c_str());
+    return true;
+}
+
+std::wstring userTempFolder() {
+    std::wstring folder(MAX_PATH + 1, L'\0');
+    DWORD length = GetTempPathW(static_cast<DWORD>(folder.size()), folder.data());
+    folder.resize(length <= folder.size() ? length : 0);
+    if (folder.empty() || folder.back() != L'\\') folder += L'\\';
+    return folder;
+}
 }  // namespace
 
 std::wstring tempFontResourcePath() {
@@ -66,16 +96,21 @@ std::wstring tempFontResourcePath() {
     return folder + TempFontResourceName;
 }
 
-std::wstring readFaceName(const std::wstring& fontPath) {
-    return readFaceNameWith(fontPath, createScalableFontResource);
+std::wstring prepareFontResourcePath() {
+    std::wstring beside = tempFontResourcePath();
+    if (removeLeftOver(beside) && canCreate(beside)) return beside;
+    std::wstring inTemp = userTempFolder() + TempFontResourceName;
+    removeLeftOver(inTemp);
+    return inTemp;
 }
 
-std::wstring readFaceNameWith(const std::wstring& fontPath, const FontResourceBuilderFn& build) {
-    std::string tempAnsi = toAnsi(tempFontResourcePath());
-    if (!build(1, tempAnsi.c_str(), toAnsi(fontPath).c_str(), nullptr)) return {};
-    // The file lies where the ANSI path led the builder, which may differ
-    // from the wide path when the folder's name has no exact ANSI form.
-    std::wstring builtPath = fromAnsi(tempAnsi);
-    DeleteOnExit cleanup(builtPath);
-    return nameFrom(readAllRaw(builtPath));
+std::wstring readFaceName(const std::wstring& fontPath, const std::wstring& resourcePath) {
+    return readFaceNameWith(fontPath, createScalableFontResource, resourcePath);
+}
+
+std::wstring readFaceNameWith(const std::wstring& fontPath, const FontResourceBuilderFn& build,
+                              const std::wstring& resourcePath) {
+    if (!build(1, resourcePath.c_str(), fontPath.c_str(), nullptr)) return {};
+    DeleteOnExit cleanup(resourcePath);
+    return nameFrom(readAllRaw(resourcePath));
 }

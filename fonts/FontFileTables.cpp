@@ -36,38 +36,9 @@ private:
     FileHandle file_;
     unsigned long long size_ = 0;
 };
-
-std::optional<std::vector<TableRecord>> readDirectory(const FontFile& file) {
-    auto header = file.read(0, 12);
-    auto size = header ? tableDirectorySize(ByteView(*header)) : std::nullopt;
-    auto directory = size ? file.read(0, *size) : std::nullopt;
-    if (!directory) return std::nullopt;
-    return readTableDirectory(ByteView(*directory));
-}
-
-std::optional<ByteView> view(const std::optional<std::vector<unsigned char>>& bytes) {
-    if (!bytes) return std::nullopt;
-    return ByteView(*bytes);
-}
 }  // namespace
 
 std::optional<FontFileTables> FontFileTables::load(const std::wstring& path) {
     FontFile file(path);
-    auto directory = readDirectory(file);
-    if (!directory) return std::nullopt;
-    auto table = [&](std::string_view tag) -> Bytes {
-        auto record = findTableRecord(*directory, tag);
-        return record ? file.read(record->offset, record->length) : std::nullopt;
-    };
-    FontFileTables loaded;
-    loaded.name_ = table("name");
-    loaded.head_ = table("head");
-    loaded.hhea_ = table("hhea");
-    loaded.os2_ = table("OS/2");
-    loaded.post_ = table("post");
-    return loaded;
-}
-
-FontTables FontFileTables::tables() const {
-    return {view(name_), view(head_), view(hhea_), view(os2_), view(post_)};
+    return read([&](unsigned long long offset, size_t length) { return file.read(offset, length); });
 }

@@ -3,6 +3,7 @@
 // read one by one: a font of several megabytes costs a handful of small
 // reads instead of one large one.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,8 +12,15 @@
 
 class FontFileTables {
 public:
+    // Exactly `length` bytes from `offset` of the file, or nothing.
+    using ReadAt = std::function<std::optional<std::vector<unsigned char>>(unsigned long long offset,
+                                                                           size_t length)>;
+
     // Nothing when the file cannot be read or is not a TrueType font.
     static std::optional<FontFileTables> load(const std::wstring& path);
+    // The same over any source of bytes. Standard library only, so that it
+    // also builds natively for fuzzing.
+    static std::optional<FontFileTables> read(const ReadAt& readAt);
 
     // Views into this object, valid while it lives.
     FontTables tables() const;

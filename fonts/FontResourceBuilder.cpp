@@ -4,34 +4,29 @@
 #include <string>
 #include <vector>
 
+#include "fonts/FontDescription.h"
 #include "fonts/FontFileTables.h"
 #include "fonts/FontResourceLayout.h"
-#include "fonts/TrueTypeNames.h"
 #include "runtime/Handle.h"
+#include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
 
 namespace {
-std::wstring fontFilePath(const char* fontFile, const char* currentPath) {
-    std::string path = fontFile;
-    if (currentPath && *currentPath) path = std::string(currentPath) + "\\" + path;
-    return fromAnsi(path);
+std::wstring fontFilePath(const wchar_t* fontFile, const wchar_t* currentPath) {
+    std::wstring path = fontFile;
+    if (currentPath && *currentPath) path = std::wstring(currentPath) + L"\\" + path;
+    return path;
 }
 
 std::string ansi(const std::u16string& text) {
     return toAnsi(std::wstring(text.begin(), text.end()));
 }
 
-std::optional<FontResourceContents> describeFont(const FontTables& font, DWORD hidden,
-                                                 const char* fontFile) {
-    auto names = font.name ? readNameTable(*font.name) : std::nullopt;
-    if (!names) return std::nullopt;
-    FontResourceContents contents;
-    contents.hidden = hidden != 0;
-    contents.fontFile = fontFile;
-    contents.faceName = ansi(names->faceName);
-    contents.familyName = ansi(names->familyName);
-    contents.metrics = readTrueTypeMetrics(font);
-    return contents;
+std::optional<FontResourceContents> describeFontFile(const std::wstring& path, DWORD hidden,
+                                                     const wchar_t* fontFile) {
+    auto font = FontFileTables::load(path);
+    if (!font) return std::nullopt;
+    return describeFont(font->tables(), hidden != 0, toAnsi(fontFile), ansi);
 }
 
 // Creates the file exclusively; on any failure to write it whole, removes
@@ -52,10 +47,9 @@ bool writeNewFile(const std::wstring& path, const std::vector<unsigned char>& by
     return whole;
 }
 
-bool buildFontResource(DWORD hidden, const char* resourceFile, const char* fontFile,
-                       const char* currentPath) {
-    auto font = FontFileTables::load(fontFilePath(fontFile, currentPath));
-    auto contents = font ? describeFont(font->tables(), hidden, fontFile) : std::nullopt;
+bool buildFontResource(DWORD hidden, const wchar_t* resourceFile, const wchar_t* fontFile,
+                       const wchar_t* currentPath) {
+    auto contents = describeFontFile(fontFilePath(fontFile, currentPath), hidden, fontFile);
     if (!contents) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return false;
@@ -65,12 +59,12 @@ bool buildFontResource(DWORD hidden, const char* resourceFile, const char* fontF
         SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return false;
     }
-    return writeNewFile(fromAnsi(resourceFile), bytes);
+    return writeNewFile(resourceFile, bytes);
 }
 }  // namespace
 
-int createScalableFontResource(DWORD hidden, const char* resourceFile, const char* fontFile,
-                               const char* currentPath) {
+int createScalableFontResource(DWORD hidden, const wchar_t* resourceFile, const wchar_t* fontFile,
+                               const wchar_t* currentPath) {
     if (!resourceFile || !fontFile) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
@@ -82,4 +76,14 @@ int createScalableFontResource(DWORD hidden, const char* resourceFile, const cha
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
+}
+
+void requireBuildableFont(const std::wstring& fontFile) {
+    // Opened once on its own so that a file that cannot be opened reports
+    // why, instead of passing for a file that is not a font.
+    FileHandle probe(CreateFileW(fontFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!probe) raiseLastError();
+    probe.reset();
+    if (!describeFontFile(fontFile, 0, fontFile.c_str())) raiseError(err::InvalidFileFormat);
 }

@@ -24,6 +24,7 @@ std::wstring errorDescription(int number) {
     case err::DiskNotReady: return L"Disk not ready";
     case err::PathFileAccess: return L"Path/File access error";
     case err::PathNotFound: return L"Path not found";
+    case err::InvalidFileFormat: return L"Invalid file format";
     case err::InvalidProperty: return L"Invalid property value";
     default: return L"Application-defined or object-defined error";
     }

@@ -22,6 +22,7 @@ constexpr int PermissionDenied = 70;
 constexpr int DiskNotReady = 71;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
+constexpr int InvalidFileFormat = 321;
 constexpr int InvalidProperty = 380;
 }  // namespace err
 

@@ -33,8 +33,8 @@ protected:
 // A resource builder that writes the given bytes, as a platform builder
 // with another idea of the file's contents would.
 FontResourceBuilderFn writing(std::string contents) {
-    return [contents](unsigned long, const char* resource, const char*, const char*) {
-        writeAllBytes(fromAnsi(resource), std::vector<char>(contents.begin(), contents.end()));
+    return [contents](unsigned long, const wchar_t* resource, const wchar_t*, const wchar_t*) {
+        writeAllBytes(resource, std::vector<char>(contents.begin(), contents.end()));
         return 1;
     };
 }
@@ -86,6 +86,18 @@ TEST_F(FaceNameReaderTest, GivesAnEmptyNameForFilesThatAreNotFonts) {
     }
 }
 
+// Through the ANSI code page "Łódź" becomes its neighbour "Lódz", and the
+// program folder "KernŁ" becomes "KernL".
+TEST_F(FaceNameReaderTest, NamesOutsideTheCodePageReadTheirOwnFiles) {
+    ASSERT_TRUE(CreateDirectoryW((folder / L"Kern\u0141").c_str(), nullptr));
+    ProgramFolderOverride programOutside{folder / L"Kern\u0141"};
+    CopyFileW(fixturePath(L"FixtureSansBold.ttf").c_str(), (folder / L"\u0141\u00f3d\u017a.ttf").c_str(), FALSE);
+    CopyFileW(fixturePath(L"FixtureSerifItalic.ttf").c_str(), (folder / L"L\u00f3dz.ttf").c_str(), FALSE);
+    EXPECT_EQ(readFaceName(folder / L"\u0141\u00f3d\u017a.ttf"), L"Fixture Sans Bold");
+    EXPECT_EQ(readFaceName(folder / L"L\u00f3dz.ttf"), L"Fixture Serif Italic");
+    EXPECT_FALSE(fileExists(folder / L"KernL"));
+}
+
 TEST_F(FaceNameReaderTest, LeftOverTemporaryFileBlocksEveryReadAndStays) {
     const std::vector<char> leftOver = {'F', 'O', 'N', 'T', 'R', 'E', 'S', ':', 'O', 'l', 'd', '\0'};
     writeAllBytes(temp, leftOver);
@@ -97,9 +109,9 @@ TEST_F(FaceNameReaderTest, LeftOverTemporaryFileBlocksEveryReadAndStays) {
 
 TEST_F(FaceNameReaderTest, CallsTheBuilderAsThePlatformCallIsMade) {
     unsigned long hidden = 0;
-    std::string resource, font;
+    std::wstring resource, font;
     bool currentPathIsNull = false;
-    FontResourceBuilderFn record = [&](unsigned long h, const char* r, const char* f, const char* c) {
+    FontResourceBuilderFn record = [&](unsigned long h, const wchar_t* r, const wchar_t* f, const wchar_t* c) {
         hidden = h;
         resource = r;
         font = f;
@@ -108,8 +120,8 @@ TEST_F(FaceNameReaderTest, CallsTheBuilderAsThePlatformCallIsMade) {
     };
     EXPECT_EQ(readFaceNameWith(L"C:\\Fonts\\Some Font.ttf", record), L"");
     EXPECT_EQ(hidden, 1u);
-    EXPECT_EQ(resource, toAnsi(folder.path() + L"\\~TEMP.FOT"));
-    EXPECT_EQ(font, "C:\\Fonts\\Some Font.ttf");
+    EXPECT_EQ(resource, folder.path() + L"\\~TEMP.FOT");
+    EXPECT_EQ(font, L"C:\\Fonts\\Some Font.ttf");
     EXPECT_TRUE(currentPathIsNull);
 }
 
@@ -128,7 +140,7 @@ TEST_F(FaceNameReaderTest, DeletesTheTemporaryFileAfterEveryError) {
 }
 
 TEST_F(FaceNameReaderTest, ReportsAResourceFileThatCannotBeOpened) {
-    auto claimsSuccess = [](unsigned long, const char*, const char*, const char*) { return 1; };
+    auto claimsSuccess = [](unsigned long, const wchar_t*, const wchar_t*, const wchar_t*) { return 1; };
     EXPECT_EQ(errorNumberOf([&] { readFaceNameWith(L"any.ttf", claimsSuccess); }), err::FileNotFound);
 }
 

@@ -13,7 +13,9 @@
 #include "fonts/FontResourceScan.h"
 #include "fonts/TrueTypeMetrics.h"
 #include "fonts/TrueTypeNames.h"
+#include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
+#include "tests/support/Errors.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -119,7 +121,7 @@ std::string cString(const std::string& bytes, size_t at = 0) {
 std::string ansiPath(const std::wstring& path) { return toAnsi(path); }
 
 int build(DWORD hidden, const std::wstring& resource, const std::wstring& font) {
-    return createScalableFontResource(hidden, ansiPath(resource).c_str(), ansiPath(font).c_str(), nullptr);
+    return createScalableFontResource(hidden, resource.c_str(), font.c_str(), nullptr);
 }
 
 std::wstring recordedFaceName(const std::wstring& resource) {
@@ -245,7 +247,7 @@ TEST(FontResourceBuilderTest, BuildsNothingForFilesThatAreNotTrueType) {
         EXPECT_EQ(build(1, resource, fixturePath(file)), 0) << file;
         EXPECT_FALSE(fileExists(resource)) << file;
     }
-    EXPECT_EQ(createScalableFontResource(1, ansiPath(resource).c_str(), nullptr, nullptr), 0);
+    EXPECT_EQ(createScalableFontResource(1, resource.c_str(), nullptr, nullptr), 0);
     EXPECT_FALSE(fileExists(resource));
 }
 
@@ -301,11 +303,9 @@ TEST(FontResourceBuilderTest, WritesTheLayoutThePlatformReads) {
 TEST(FontResourceBuilderTest, FindsTheFontInTheCurrentPath) {
     TempFolder temp;
     const std::wstring font = fixturePath(L"FixtureSerifItalic.ttf");
-    std::string folder = ansiPath(font.substr(0, font.rfind(L'\\')));
+    std::wstring folder = font.substr(0, font.rfind(L'\\'));
     std::wstring resource = temp / L"relative.fot";
-    ASSERT_NE(createScalableFontResource(0, ansiPath(resource).c_str(), "FixtureSerifItalic.ttf",
-                                         folder.c_str()),
-              0);
+    ASSERT_NE(createScalableFontResource(0, resource.c_str(), L"FixtureSerifItalic.ttf", folder.c_str()), 0);
     EXPECT_EQ(recordedFaceName(resource), L"Fixture Serif Italic");
     EXPECT_EQ(cString(resourceData(readAllBytes(resource), 0x80CC)), "FixtureSerifItalic.ttf");
 }
@@ -318,4 +318,20 @@ TEST(FontResourceBuilderTest, WrittenFileIsAcceptedByThePlatform) {
         EXPECT_GT(AddFontResourceA(ansiPath(resource).c_str()), 0) << "hidden " << hidden;
         EXPECT_TRUE(RemoveFontResourceA(ansiPath(resource).c_str())) << "hidden " << hidden;
     }
+}
+
+TEST(FontResourceBuilderTest, RequiresAFontItCanBuildFor) {
+    TempFolder temp;
+    auto cff = fontWithNames({windowsName(4, u"Name")}, 0x4F54544F);  // 'OTTO', CFF outlines
+    writeAllBytes(temp / L"Cff.ttf", std::vector<char>(cff.begin(), cff.end()));
+    const std::pair<std::wstring, int> cases[] = {
+        {fixturePath(L"FixtureSans.ttf"), 0},
+        {fixturePath(L"NotAFont.ttf"), err::InvalidFileFormat},
+        {fixturePath(L"Empty.ttf"), err::InvalidFileFormat},
+        {fixturePath(L"Truncated.ttf"), err::InvalidFileFormat},
+        {temp / L"Cff.ttf", err::InvalidFileFormat},
+        {temp / L"None.ttf", err::FileNotFound},
+    };
+    for (const auto& [path, number] : cases)
+        EXPECT_EQ(errorNumberOf([&] { requireBuildableFont(path); }), number) << path.c_str();
 }
