@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "runtime/Handle.h"
 #include "runtime/RuntimeError.h"
@@ -19,11 +20,32 @@ std::wstring folderOf(const std::wstring& path) {
     return {};
 }
 
+bool equalNoCase(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
+}
+
+std::wstring finalPathOf(HANDLE file) {
+    DWORD length = GetFinalPathNameByHandleW(file, nullptr, 0, FILE_NAME_NORMALIZED);
+    if (length == 0) return {};
+    std::wstring path(length, L'\0');
+    length = GetFinalPathNameByHandleW(file, path.data(), length, FILE_NAME_NORMALIZED);
+    path.resize(length < path.size() ? length : 0);
+    return path;
+}
+
+// A volume serial of 0 says nothing: under Wine every file system linked
+// under a drive letter reports it, so equal file indexes on two of them
+// are told apart by the file's final path.
 struct FileIdentity {
     DWORD volume;
     DWORD indexHigh;
     DWORD indexLow;
-    bool operator==(const FileIdentity&) const = default;
+    std::wstring finalPath;
+    bool operator==(const FileIdentity& other) const {
+        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow &&
+               (volume != 0 || equalNoCase(finalPath, other.finalPath));
+    }
 };
 
 std::optional<FileIdentity> identityOf(const std::wstring& path) {
@@ -32,7 +54,9 @@ std::optional<FileIdentity> identityOf(const std::wstring& path) {
     BY_HANDLE_FILE_INFORMATION info;
     if (!file || !GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
     if (info.nFileIndexHigh == 0 && info.nFileIndexLow == 0) return std::nullopt;
-    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    std::wstring finalPath = info.dwVolumeSerialNumber == 0 ? finalPathOf(file.get()) : std::wstring();
+    if (info.dwVolumeSerialNumber == 0 && finalPath.empty()) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow, finalPath};
 }
 
 std::wstring fullPath(const std::wstring& path) {
@@ -50,15 +74,62 @@ bool isSameFile(const std::wstring& a, const std::wstring& b) {
     std::optional<FileIdentity> first = identityOf(a);
     std::optional<FileIdentity> second = identityOf(b);
     if (first && second) return *first == *second;
-    std::wstring fullA = fullPath(a), fullB = fullPath(b);
-    return CompareStringOrdinal(fullA.c_str(), static_cast<int>(fullA.size()), fullB.c_str(),
-                                static_cast<int>(fullB.size()), TRUE) == CSTR_EQUAL;
+    return equalNoCase(fullPath(a), fullPath(b));
 }
 
 void removeFile(const std::wstring& path) {
     // A copy of a read-only source is read-only and would not delete.
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(path.c_str());
+}
+
+// The process whose temporary copy a name "~kw<process id>_<n>.tmp" is.
+std::optional<DWORD> copyingProcessOf(const std::wstring& name) {
+    const std::wstring prefix = L"~kw", suffix = L".tmp";
+    if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        !equalNoCase(name.substr(name.size() - suffix.size()), suffix))
+        return std::nullopt;
+    std::wstring middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    size_t underscore = middle.find(L'_');
+    if (underscore == 0 || underscore > 10 || underscore + 1 >= middle.size() ||
+        middle.find_first_not_of(L"0123456789", underscore + 1) != std::wstring::npos ||
+        middle.find_first_not_of(L"0123456789") != underscore)
+        return std::nullopt;
+    unsigned long long process = std::stoull(middle.substr(0, underscore));
+    if (process > MAXDWORD) return std::nullopt;
+    return static_cast<DWORD>(process);
+}
+
+bool processRuns(DWORD process) {
+    Handle<HANDLE, CloseHandleFn> handle(OpenProcess(SYNCHRONIZE, FALSE, process));
+    // A process that exists but may not be opened runs all the same.
+    if (!handle) return GetLastError() != ERROR_INVALID_PARAMETER;
+    return WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT;
+}
+
+// A process killed mid-copy leaves its temporary copy behind; a copy of a
+// process that still runs may be in progress and stays.
+void removeStaleCopies(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    FindHandle search(FindFirstFileW((folder + L"~kw*.tmp").c_str(), &found));
+    if (!search) return;
+    do {
+        auto process = copyingProcessOf(found.cFileName);
+        if (process && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !processRuns(*process))
+            removeFile(folder + found.cFileName);
+    } while (FindNextFileW(search.get(), &found));
+}
+
+// The installed copy is an ordinary file: the copy carries the source's
+// read-only, hidden and system attributes, and a read-only copy would
+// refuse its next update.
+void makeOrdinaryFile(const std::wstring& path) {
+    const DWORD carried = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    if (!exists(attributes)) raiseLastError();
+    if (!(attributes & carried)) return;
+    DWORD ordinary = attributes & ~carried;
+    if (!SetFileAttributesW(path.c_str(), ordinary ? ordinary : FILE_ATTRIBUTE_NORMAL)) raiseLastError();
 }
 
 // A copy of the source under a new, unique name in the target's folder,
@@ -89,6 +160,7 @@ public:
         if (!path_.empty()) removeFile(path_);
     }
     void moveTo(const std::wstring& target) {
+        makeOrdinaryFile(path_);
         if (!MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             raiseLastError();
         path_.clear();
@@ -99,6 +171,12 @@ private:
 };
 }  // namespace
 
+void requireSourceFile(const std::wstring& source) {
+    if (exists(GetFileAttributesW(source.c_str()))) return;
+    int number = errorNumberFromWin32(GetLastError());
+    raiseError(number == err::PathNotFound || number == err::DeviceUnavailable ? err::FileNotFound : number);
+}
+
 void ensureFolder(const std::wstring& folder) {
     DWORD attributes = GetFileAttributesW(folder.c_str());
     if (exists(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
@@ -106,7 +184,7 @@ void ensureFolder(const std::wstring& folder) {
 }
 
 void copyFileSafely(const std::wstring& source, const std::wstring& target) {
-    if (!exists(GetFileAttributesW(source.c_str()))) raiseLastError();
+    requireSourceFile(source);
     if (isSameFile(source, target)) return;
     DWORD targetAttributes = GetFileAttributesW(target.c_str());
     if (exists(targetAttributes)) {
@@ -115,6 +193,8 @@ void copyFileSafely(const std::wstring& source, const std::wstring& target) {
         if (targetAttributes & FILE_ATTRIBUTE_READONLY) raiseError(err::PermissionDenied);
         if (targetAttributes & FILE_ATTRIBUTE_DIRECTORY) raiseError(err::PathFileAccess);
     }
-    TemporaryCopy copy(source, folderOf(target));
+    std::wstring folder = folderOf(target);
+    removeStaleCopies(folder);
+    TemporaryCopy copy(source, folder);
     copy.moveTo(target);
 }

@@ -6,13 +6,19 @@
 
 #include <string>
 
+// Raises 53 (file not found) when source is missing, also when its folder
+// or its drive has gone: a vanished source is never a missing destination.
+void requireSourceFile(const std::wstring& source);
+
 // Creates folder when it does not exist; only its last level is created, so
 // a missing parent fails with error 76.
 void ensureFolder(const std::wstring& folder);
 
 // Copies source to target, replacing an existing target in one step: the
-// bytes go to a temporary file in the target's folder first. On any failure
-// the existing target is left as it was and no temporary file remains. A
-// read-only target is refused with error 70; a source that is the target
-// itself is left intact.
+// bytes go to a temporary file "~kw<process id>_<n>.tmp" in the target's
+// folder first. On any failure the existing target is left as it was and
+// no temporary file remains; temporary files of processes that no longer
+// run are removed first. The copy is an ordinary file, whatever read-only,
+// hidden or system attribute the source has. A read-only target is refused
+// with error 70; a source that is the target itself is left intact.
 void copyFileSafely(const std::wstring& source, const std::wstring& target);

@@ -96,6 +96,33 @@ TEST_F(SafeCopyTest, ReadOnlySourceCopiesAndLeavesNoTemporaryFileOnFailure) {
     EXPECT_EQ(readAllBytes(target), newBytes);
 }
 
+// A font from a CD: the installed copy must take the next update too.
+TEST_F(SafeCopyTest, CopyOfAReadOnlyHiddenSystemSourceIsAnOrdinaryFile) {
+    const DWORD carried = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    ASSERT_TRUE(SetFileAttributesW(source.c_str(), carried));
+    for (int copy = 0; copy < 2; ++copy) {
+        EXPECT_EQ(errorNumberOf([&] { copyFileSafely(source, target); }), 0) << copy;
+        EXPECT_EQ(GetFileAttributesW(target.c_str()) & carried, 0u) << copy;
+    }
+    EXPECT_EQ(readAllBytes(target), newBytes);
+    EXPECT_EQ(entryNames(fonts), std::vector<std::wstring>{L"Font.ttf"});
+}
+
+// Temporary copies of processes that no longer run are removed; one of a
+// running process (this one) may be a copy in progress and stays, and so
+// does every other name.
+TEST_F(SafeCopyTest, StaleTemporaryCopiesAreRemoved) {
+    const std::wstring stale = fonts + L"\\~kw4294967280_1.tmp";
+    const std::wstring kept[] = {L"~kw" + std::to_wstring(GetCurrentProcessId()) + L"_7.tmp", L"~kwx_1.tmp",
+                                 L"~kw12.tmp", L"~kw4294967280_1.tmp.bak"};
+    for (const std::wstring& name : kept) writeAllBytes(fonts + L"\\" + name, {'x'});
+    writeAllBytes(stale, {'x'});
+    SetFileAttributesW(stale.c_str(), FILE_ATTRIBUTE_READONLY);
+    copyFileSafely(source, target);
+    EXPECT_FALSE(fileExists(stale));
+    for (const std::wstring& name : kept) EXPECT_TRUE(fileExists(fonts + L"\\" + name)) << name;
+}
+
 TEST_F(SafeCopyTest, SourceLockedByAnotherProgramFails) {
     FileHandle other(CreateFileW(source.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(other);
@@ -118,6 +145,7 @@ TEST_F(SafeCopyTest, CopyOntoItselfLeavesTheFileIntact) {
 
 TEST_F(SafeCopyTest, MissingSourceOrFolder) {
     EXPECT_EQ(errorNumberOf([&] { copyFileSafely(root / L"source\\None.ttf", target); }), err::FileNotFound);
+    EXPECT_EQ(errorNumberOf([&] { copyFileSafely(root / L"gone\\Font.ttf", target); }), err::FileNotFound);
     expectTargetUntouched();
     EXPECT_EQ(errorNumberOf([&] { copyFileSafely(source, root / L"Data\\Missing\\Font.ttf"); }), err::PathNotFound);
 }
