@@ -5,6 +5,7 @@
 #include "registry/Registry.h"
 #include "runtime/SafeCopy.h"
 #include "fonts/FaceNameReader.h"
+#include "fonts/FontResourceBuilder.h"
 #include "fonts/FontStyle.h"
 #include "fonts/InstalledFonts.h"
 #include "windows/frmAbout.h"
@@ -62,25 +63,25 @@ void frmKernwell::Form_Load() {
     if (gameFolder_.empty()) {
         msgBox(L"Championship Manager 01-02 is not installed upon the computer...please install before using editor");
     }
-    // Each assignment runs the list's change handler before it returns, so
-    // the three lists end on the fonts folder with no file selected.
-    drvOpen.setDrive(fontsFolder_);
-    dirOpen.setPath(fontsFolder_);
+    openFontsFolder();
     lblPreview.setCaption(L"");
-    removeLeftOverFontResource();
+    // A resource file left by an earlier run would make every face-name
+    // read fail; where it cannot be removed, the reader works elsewhere.
+    fontResourcePath_ = prepareFontResourcePath();
 }
 
-// A resource file left by an earlier run would make every face-name read
-// fail, so an ordinary file of that name is deleted.
-void frmKernwell::removeLeftOverFontResource() {
-    std::wstring path = tempFontResourcePath();
-    WIN32_FIND_DATAW found;
-    FindHandle search(FindFirstFileW(path.c_str(), &found));
-    if (!search) return;
-    const DWORD special = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
-    if (found.dwFileAttributes & special) return;
-    search.reset();
-    if (!DeleteFileW(path.c_str())) raiseLastError();
+// Each assignment runs the list's change handler before it returns, so the
+// three lists end on the fonts folder with no file selected. A fonts folder
+// that cannot be opened (no value, an unusable one, a drive that is not
+// there) leaves the browser on the program's own folder instead.
+void frmKernwell::openFontsFolder() {
+    try {
+        drvOpen.setDrive(fontsFolder_);
+        dirOpen.setPath(fontsFolder_);
+    } catch (const RuntimeError&) {
+        drvOpen.setDrive(programFolder());
+        dirOpen.setPath(programFolder());
+    }
 }
 
 void frmKernwell::Form_QueryUnload(bool& cancel) {
@@ -164,9 +165,14 @@ void frmKernwell::cmdSave_Click() {
             msgBox(L"Please select a font to copy", MsgButtons::OK, MsgIcon::None, L"No font Selected");
             return;
         }
+        // Only a font the preview can read is copied, and a source that has
+        // gone is reported as such; either way nothing is written.
+        std::wstring source = fleOpen.path() + L"\\" + fileName;
+        requireSourceFile(source);
+        requireBuildableFont(source);
         std::wstring destination = gameFolder_ + L"\\Data\\Fonts\\";
         ensureFolder(destination);
-        copyFileSafely(fleOpen.path() + L"\\" + fileName, destination + fileName);
+        copyFileSafely(source, destination + fileName);
         msgBox(L"Copy Completed!", MsgButtons::OK, MsgIcon::Information, L"Copy Finished");
     } catch (const RuntimeError& error) {
         if (error.number() == err::PathNotFound) {
@@ -186,7 +192,9 @@ void frmKernwell::cmdSave_Click() {
 
 // ---- Font preview ---------------------------------------------------------
 
-std::wstring frmKernwell::GetFontName(const std::wstring& filePath) { return readFaceName(filePath); }
+std::wstring frmKernwell::GetFontName(const std::wstring& filePath) {
+    return readFaceName(filePath, fontResourcePath_.empty() ? tempFontResourcePath() : fontResourcePath_);
+}
 
 // Cuts the style word out of the face name and shows it on the preview
 // label's flags; a flag that the word does not name keeps its value.

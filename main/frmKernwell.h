@@ -51,10 +51,12 @@ private:
     void mnuExit_Click();
 
     std::wstring SplitFontStyle(const std::wstring& faceName);
-    void removeLeftOverFontResource();
+    void openFontsFolder();
 
     std::wstring fontsFolder_;
     std::wstring gameFolder_;
     // Set by a drive change that failed and reported it.
     bool driveChangeFailed_ = false;
+    // Where the face-name reader builds its temporary file, chosen at load.
+    std::wstring fontResourcePath_;
 };

@@ -157,6 +157,54 @@ TEST_F(CopyTest, TargetHeldOpenKeepsTheOldFontAndLeavesNoTemporaryFile) {
     EXPECT_EQ(folderNames(game + L"\\Data\\Fonts"), std::vector<std::wstring>{L"FixtureSans.ttf"});
 }
 
+// A broken download over the game's good copy: refused, nothing written.
+TEST_F(CopyTest, FilesThatAreNotFontsAreRefusedAndTheGoodCopyStays) {
+    std::wstring fonts = installGame() + L"\\Data\\Fonts\\";
+    CreateDirectoryW(fonts.c_str(), nullptr);
+    const std::vector<char> good = readAllBytes(fixturePath(L"FixtureSans.ttf"));
+    for (const wchar_t* name : {L"NotAFont.ttf", L"Truncated.ttf"}) {
+        addFont(name);
+        writeAllBytes(fonts + name, good);
+    }
+    showMainWindow();
+    for (int entry = 0; entry < 2; ++entry) {
+        clickListEntry(main().fleOpen.hwnd(), entry);
+        pressCopy();
+        EXPECT_EQ(lastBox().prompt, L"The following error has occured during save: 321 Invalid file format");
+        EXPECT_EQ(readAllBytes(fonts + main().fleOpen.fileName()), good);
+    }
+    EXPECT_EQ(folderNames(fonts).size(), 2u);
+}
+
+// A removed stick or a renamed folder: the source is missing, not the game.
+TEST_F(CopyTest, VanishedSourceFolderIsReportedAndTheWindowStays) {
+    std::wstring game = installGame();
+    addFont(L"FixtureSans.ttf");
+    selectFirstFont();
+    removeTree(fontsFolder_);
+    pressCopy();
+    ASSERT_EQ(boxes_.boxes().size(), 1u);
+    EXPECT_EQ(lastBox().prompt, L"The following error has occured during save: 53 File not found");
+    EXPECT_EQ(ends_, 0);
+    EXPECT_TRUE(main().isLoaded());
+    EXPECT_FALSE(fileExists(game + L"\\Data\\Fonts"));
+}
+
+// Through the ANSI code page "GameŁ" would become its look-alike "GameL".
+TEST_F(CopyTest, GameFolderOutsideTheCodePageReceivesTheCopy) {
+    for (const wchar_t* name : {L"GameL", L"Game\u0141"}) {
+        CreateDirectoryW((root_ / name).c_str(), nullptr);
+        CreateDirectoryW((root_ / name + L"\\Data").c_str(), nullptr);
+    }
+    registry_.setGameFolder(root_ / L"Game\u0141");
+    addFont(L"FixtureSans.ttf");
+    selectFirstFont();
+    pressCopy();
+    EXPECT_EQ(lastBox().prompt, L"Copy Completed!");
+    EXPECT_TRUE(fileExists(root_ / L"Game\u0141\\Data\\Fonts\\FixtureSans.ttf"));
+    EXPECT_FALSE(fileExists(root_ / L"GameL\\Data\\Fonts"));
+}
+
 // At a drive root the file list's path ends in a separator, so the source
 // path holds two in a row, which the file system accepts.
 TEST_F(CopyTest, SourceAtADriveRoot) {

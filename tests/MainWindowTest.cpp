@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "forms/Application.h"
 #include "main/frmKernwell.h"
+#include "runtime/Handle.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/DriveLinks.h"
 #include "windows/frmPreview.h"
 
 namespace {
@@ -44,6 +49,52 @@ TEST_F(MainWindowTest, LeftOverFontResourceIsDeletedAtStartUp) {
     showMainWindow();
     EXPECT_FALSE(fileExists(leftOver));
 }
+
+// Start-ups that once ended the program before any window. Each one now
+// reaches the main window, the browser on a folder it can show (the
+// program's own when the fonts folder cannot be opened), previews working.
+class StartUpTest : public AppFixture, public testing::WithParamInterface<std::string> {};
+
+TEST_P(StartUpTest, ReachesTheMainWindowWithWorkingPreviews) {
+    installGame();
+    const std::wstring leftOver = programFolder_ + L"\\~TEMP.FOT", temp = root_ / L"Temp";
+    CreateDirectoryW(temp.c_str(), nullptr);
+    SetEnvironmentVariableW(L"TMP", temp.c_str());
+    std::optional<UnavailableDrive> drive;
+    FileHandle held;
+    const std::string& when = GetParam();
+    if (when == "FontsMissing")
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                           L"Fonts");
+    if (when == "FontsEmpty") registry_.setFontsFolder(L"");
+    if (when == "FontsNoFolder") registry_.setFontsFolder(root_ / L"None");
+    if (when == "FontsDriveUnavailable") registry_.setFontsFolder(drive.emplace().root() + L"Fonts");
+    if (when == "LeftOverReadOnlyHiddenSystem" || when == "LeftOverHeldOpen") {
+        writeAllBytes(leftOver, {'M', 'Z'});
+        SetFileAttributesW(leftOver.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    }
+    if (when == "LeftOverHeldOpen")
+        held.reset(CreateFileW(leftOver.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (when == "LeftOverFolder") CreateDirectoryW(leftOver.c_str(), nullptr);
+    if (when == "ProgramFolderUnwritable") {
+        programOverride_.reset();
+        programOverride_ = std::make_unique<ProgramFolderOverride>(root_ / L"Gone");
+    }
+    showMainWindow();
+    frmKernwell& main = frmKernwell::instance();
+    EXPECT_TRUE(IsWindowVisible(main.hwnd()));
+    EXPECT_EQ(ends_, 0);
+    EXPECT_EQ(main.dirOpen.path(), when.rfind("Fonts", 0) == 0 ? programFolder_ : fontsFolder_);
+    EXPECT_EQ(main.GetFontName(fixturePath(L"FixtureSans.ttf")), L"Fixture Sans");
+    EXPECT_EQ(fileExists(leftOver), held || when == "LeftOverFolder");
+    EXPECT_FALSE(fileExists(temp + L"\\~TEMP.FOT"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StartUpTest,
+                         testing::Values("FontsMissing", "FontsEmpty", "FontsNoFolder", "FontsDriveUnavailable",
+                                         "LeftOverReadOnlyHiddenSystem", "LeftOverHeldOpen", "LeftOverFolder",
+                                         "ProgramFolderUnwritable"),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 TEST_F(MainWindowTest, NoToTheQuitQuestionKeepsEveryWindow) {
     installGame();

@@ -135,7 +135,7 @@ TEST_F(SplashTest, TimerTickWhileTheNotInstalledBoxIsOpen) {
 
 TEST_F(SplashTest, AnErrorEscapingTheMainWindowsStartUpIsReportedAndEndsTheProgram) {
     installGame();
-    registry_.setFontsFolder(L"");  // an unusable fonts folder
+    registry_.setFontsFolder(std::wstring(33000, L'a'));  // its end lies past position 32767: error 6
     frmSplash& splash = showSplash();
     tick(splash);
     ASSERT_EQ(boxes_.boxes().size(), 1u);
