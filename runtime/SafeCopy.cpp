@@ -83,6 +83,10 @@ void removeFile(const std::wstring& path) {
     DeleteFileW(path.c_str());
 }
 
+bool isNumber(const std::wstring& text) {
+    return !text.empty() && text.find_first_not_of(L"0123456789") == std::wstring::npos;
+}
+
 // The process whose temporary copy a name "~kw<process id>_<n>.tmp" is.
 std::optional<DWORD> copyingProcessOf(const std::wstring& name) {
     const std::wstring prefix = L"~kw", suffix = L".tmp";
@@ -91,13 +95,12 @@ std::optional<DWORD> copyingProcessOf(const std::wstring& name) {
         return std::nullopt;
     std::wstring middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
     size_t underscore = middle.find(L'_');
-    if (underscore == 0 || underscore > 10 || underscore + 1 >= middle.size() ||
-        middle.find_first_not_of(L"0123456789", underscore + 1) != std::wstring::npos ||
-        middle.find_first_not_of(L"0123456789") != underscore)
-        return std::nullopt;
-    unsigned long long process = std::stoull(middle.substr(0, underscore));
-    if (process > MAXDWORD) return std::nullopt;
-    return static_cast<DWORD>(process);
+    if (underscore == std::wstring::npos || underscore > 10) return std::nullopt;
+    std::wstring process = middle.substr(0, underscore);
+    if (!isNumber(process) || !isNumber(middle.substr(underscore + 1))) return std::nullopt;
+    unsigned long long id = std::stoull(process);
+    if (id > MAXDWORD) return std::nullopt;
+    return static_cast<DWORD>(id);
 }
 
 bool processRuns(DWORD process) {
