@@ -66,6 +66,13 @@ void Application::dispatch(MSG& msg) {
     DispatchMessageW(&msg);
 }
 
+HWND Application::messageBoxOwner() const {
+    for (Form* form : loaded_) {
+        if (form->ownsMessageBoxes() && form->hwnd()) return form->hwnd();
+    }
+    return nullptr;
+}
+
 HWND Application::hiddenOwner() {
     if (hiddenOwner_) return hiddenOwner_;
     static const wchar_t* const className = L"KernwellHiddenOwner";

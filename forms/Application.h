@@ -56,6 +56,11 @@ public:
 
     // Sees every message box before it opens (tests record them).
     std::function<void(const MessageBoxRecord&)> messageBoxObserver;
+    // The window that owns message boxes: the loaded form that asked for
+    // them, once its window exists; none before.
+    HWND messageBoxOwner() const;
+    // Message boxes open now, nested ones included.
+    int openMessageBoxes = 0;
 
     // Reports an error that no error trap handled, then ends the program
     // with exit code 1.

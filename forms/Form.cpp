@@ -6,6 +6,7 @@
 #include "forms/CommandButton.h"
 #include "forms/Control.h"
 #include "forms/MenuItem.h"
+#include "forms/MessageBox.h"
 #include "forms/Timer.h"
 #include "runtime/RuntimeError.h"
 
@@ -55,8 +56,11 @@ void Form::Show(ShowMode mode) {
     if (!isLoaded()) Load();
     if (loading_) {
         // A show from inside this window's own load (a timer tick while a box
-        // of the load is open): visible, but not over the box.
+        // of the load is open): visible, but not over the box. A window
+        // manager raises a newly mapped window all the same, so the box is
+        // raised again.
         ShowWindow(hwnd_, SW_SHOWNA);
+        raiseOpenMessageBoxes();
         return;
     }
     if (!hwnd_) return;  // unloaded by its own Form_Load

@@ -31,6 +31,8 @@ struct FormSettings {
     int clientHeight = 0;  // twips
     // Centred on the screen, or over this window when one is given.
     HWND centreOver = nullptr;
+    // The program's message boxes are owned by this window while it exists.
+    bool ownsMessageBoxes = false;
     bool taskbarButton = true;
     int iconId = 0;  // 0: no icon of its own
     COLORREF background = CLR_INVALID;  // CLR_INVALID: the system's face colour
@@ -69,6 +71,7 @@ public:
     // For controls: the id of a new child, and the form's default font.
     int registerControl(Control& control, int requestedId = 0);
     HFONT defaultFont() const { return defaultFont_.get(); }
+    bool ownsMessageBoxes() const { return settings_.ownsMessageBoxes; }
     // The brush behind the form's controls.
     HBRUSH backgroundBrush() const;
     COLORREF backgroundColor() const {

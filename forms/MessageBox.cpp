@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "app/AppInfo.h"
 #include "forms/Application.h"
+#include "forms/Form.h"
 
 namespace {
 UINT iconStyle(MsgIcon icon) {
@@ -15,6 +18,47 @@ UINT iconStyle(MsgIcon icon) {
     }
     return 0;
 }
+
+// A box with an owner disables only that owner, so the program's other
+// windows are disabled for as long as the box is open, and counted as open
+// boxes meanwhile. The owner is left to the box, which enables it again
+// before it is destroyed, so that activation returns to it.
+class BoxModality {
+public:
+    explicit BoxModality(HWND owner) {
+        ++Application::instance().openMessageBoxes;
+        if (!owner) return;
+        for (Form* form : Application::instance().loadedForms()) {
+            HWND window = form->hwnd();
+            if (!window || window == owner || !IsWindowEnabled(window)) continue;
+            EnableWindow(window, FALSE);
+            disabled_.push_back(window);
+        }
+    }
+    BoxModality(const BoxModality&) = delete;
+    BoxModality& operator=(const BoxModality&) = delete;
+    ~BoxModality() {
+        for (HWND window : disabled_) {
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+        }
+        --Application::instance().openMessageBoxes;
+    }
+
+private:
+    std::vector<HWND> disabled_;
+};
+
+bool isMessageBox(HWND window) {
+    wchar_t name[8] = L"";
+    GetClassNameW(window, name, 8);
+    return std::wstring(name) == L"#32770";
+}
+
+BOOL CALLBACK raiseIfMessageBox(HWND window, LPARAM) {
+    if (IsWindowVisible(window) && isMessageBox(window))
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    return TRUE;
+}
 }  // namespace
 
 MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon) {
@@ -25,9 +69,16 @@ MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon,
                  const std::wstring& title) {
     Application& app = Application::instance();
     if (app.messageBoxObserver) app.messageBoxObserver(MessageBoxRecord{prompt, title, icon, buttons});
+    HWND owner = app.messageBoxOwner();
+    BoxModality modality(owner);
     UINT style = MB_TASKMODAL | MB_SETFOREGROUND | iconStyle(icon) |
                  (buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK);
-    int answer = MessageBoxW(nullptr, prompt.c_str(), title.c_str(), style);
+    int answer = MessageBoxW(owner, prompt.c_str(), title.c_str(), style);
     if (buttons == MsgButtons::OK) return MsgResult::OK;
     return answer == IDYES ? MsgResult::Yes : MsgResult::No;
+}
+
+void raiseOpenMessageBoxes() {
+    if (Application::instance().openMessageBoxes == 0) return;
+    EnumThreadWindows(GetCurrentThreadId(), raiseIfMessageBox, 0);
 }

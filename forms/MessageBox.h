@@ -1,8 +1,11 @@
 #pragma once
-// The program's one message-box function: no owner and task-modal, so every
-// window of the program takes no input while a box is open, while the box's
-// own loop still delivers timer ticks. Each box is reported to the
-// application's observer first, so tests can check what the user was told.
+// The program's one message-box function. While a box is open every window
+// of the program takes no input, and the box's own loop still delivers
+// timer ticks. The box is owned by the window that asked to own boxes (the
+// main window) once that window exists, so that a window manager keeps it
+// above that window; before, it has no owner and is task-modal. Each box is
+// reported to the application's observer first, so tests can check what the
+// user was told.
 
 #include <string>
 
@@ -22,3 +25,7 @@ MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons = MsgButtons::OK
                  MsgIcon icon = MsgIcon::None);
 MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon,
                  const std::wstring& title);
+
+// Brings the open message boxes above the program's windows again, after a
+// window was shown while they were open.
+void raiseOpenMessageBoxes();

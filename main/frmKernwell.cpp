@@ -25,6 +25,7 @@ FormSettings frmKernwell::settings() const {
     settings.iconId = IDI_APPLICATION_ICON;
     settings.confirmsEndSession = true;
     settings.acceptsFiles = true;
+    settings.ownsMessageBoxes = true;
     return settings;
 }
 

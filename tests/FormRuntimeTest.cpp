@@ -27,6 +27,7 @@ public:
     int unloads = 0;
     bool cancelUnload = false;
     std::function<void()> onLoad;
+    bool ownsBoxes = false;
     bool visibleDuringLoad = true;
     bool inCollectionDuringLoad = false;
     std::function<void()> onButton;
@@ -39,6 +40,7 @@ protected:
         settings.caption = name_;
         settings.clientWidth = 3000;
         settings.clientHeight = 2000;
+        settings.ownsMessageBoxes = ownsBoxes;
         return settings;
     }
     void createControls() override {
@@ -141,6 +143,27 @@ TEST_F(FormRuntimeTest, ModalShowDisablesTheOtherWindowsUntilUnloaded) {
     EXPECT_FALSE(IsWindow(modalWindow));
     EXPECT_FALSE(second.isLoaded());
     EXPECT_TRUE(IsWindowEnabled(first.hwnd()));
+}
+
+TEST_F(FormRuntimeTest, BoxesAreOwnedByTheOwningWindowOnceItExistsAndBlockEveryWindow) {
+    first.Show();
+    msgBox(L"before");
+    second.ownsBoxes = true;
+    second.Show();
+    bool firstEnabled = true;
+    bool secondEnabled = true;
+    boxes.plan(MsgResult::OK, [&] {
+        firstEnabled = IsWindowEnabled(first.hwnd()) != FALSE;
+        secondEnabled = IsWindowEnabled(second.hwnd()) != FALSE;
+    });
+    msgBox(L"after");
+    ASSERT_EQ(boxes.owners().size(), 2u);
+    EXPECT_EQ(boxes.owners()[0], nullptr);
+    EXPECT_EQ(boxes.owners()[1], second.hwnd());
+    EXPECT_FALSE(firstEnabled);
+    EXPECT_FALSE(secondEnabled);
+    EXPECT_TRUE(IsWindowEnabled(first.hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(second.hwnd()));
 }
 
 TEST_F(FormRuntimeTest, AccessKeyPressesTheButton) {

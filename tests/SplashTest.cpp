@@ -33,6 +33,13 @@ protected:
         EXPECT_EQ(Application::instance().loadedForms()[0], &frmKernwell::instance());
     }
 
+    static bool isAbove(HWND upper, HWND lower) {
+        for (HWND next = GetWindow(upper, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT)) {
+            if (next == lower) return true;
+        }
+        return false;
+    }
+
     void expectStillWaiting(const frmSplash& splash) {
         EXPECT_TRUE(splash.isLoaded());
         EXPECT_FALSE(frmKernwell::instanceExists() && frmKernwell::instance().isLoaded());
@@ -110,13 +117,20 @@ TEST_F(SplashTest, TimerTickWhileTheNotInstalledBoxIsOpen) {
     HWND window = splash.hwnd();
     bool visibleWhileBoxOpen = false;
     bool splashGoneWhileBoxOpen = false;
+    bool splashEnabledWhileBoxOpen = true;
     boxes_.plan(MsgResult::OK, [&] {
+        splashEnabledWhileBoxOpen = IsWindowEnabled(window) != FALSE;
         tick(splash);
         visibleWhileBoxOpen = IsWindowVisible(frmKernwell::instance().hwnd()) != FALSE;
         splashGoneWhileBoxOpen = !IsWindow(window);
         EXPECT_TRUE(frmKernwell::instance().isLoading());
+        EXPECT_TRUE(isAbove(boxes_.lastBox(), frmKernwell::instance().hwnd()));
     });
     tick(splash);
+    // Owned by the main window that was still loading, never by the splash.
+    ASSERT_EQ(boxes_.owners().size(), 1u);
+    EXPECT_EQ(boxes_.owners()[0], frmKernwell::instance().hwnd());
+    EXPECT_FALSE(splashEnabledWhileBoxOpen);
     EXPECT_TRUE(visibleWhileBoxOpen);
     EXPECT_TRUE(splashGoneWhileBoxOpen);
     expectHandedOver(window);

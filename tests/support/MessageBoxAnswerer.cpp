@@ -48,6 +48,7 @@ LRESULT CALLBACK MessageBoxAnswerer::hookProc(int code, WPARAM wParam, LPARAM lP
     if (active && code == HCBT_ACTIVATE && isDialog(box) &&
         std::find(active->seen_.begin(), active->seen_.end(), box) == active->seen_.end()) {
         active->seen_.push_back(box);
+        active->owners_.push_back(GetWindow(box, GW_OWNER));
         SetTimer(box, AnswerTimer, 1, answerProc);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

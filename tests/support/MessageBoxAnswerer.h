@@ -23,6 +23,9 @@ public:
     void plan(MsgResult answer, std::function<void()> whileOpen = nullptr);
 
     const std::vector<MessageBoxRecord>& boxes() const { return boxes_; }
+    // Each box's owner window as it opened, and the box opened last.
+    const std::vector<HWND>& owners() const { return owners_; }
+    HWND lastBox() const { return seen_.empty() ? nullptr : seen_.back(); }
 
 private:
     struct Step {
@@ -36,4 +39,5 @@ private:
     std::deque<Step> planned_;
     std::vector<MessageBoxRecord> boxes_;
     std::vector<HWND> seen_;
+    std::vector<HWND> owners_;
 };
