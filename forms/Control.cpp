@@ -1,17 +1,27 @@
 #include "forms/Control.h"
 
+#include "forms/ControlFont.h"
 #include "forms/Form.h"
 
 void Control::createWindow(Form& form, const ControlArgs& args) {
     form_ = &form;
     id_ = form.registerControl(*this, args.id);
-    RECT r = pixelRect(args.rect);
+    rect_ = args.rect;
+    RECT r = pixelRect(args.rect, form.dpi());
     hwnd_ = CreateWindowExW(args.exStyle, args.className, args.text.c_str(),
                             WS_CHILD | WS_VISIBLE | args.style, r.left, r.top, r.right - r.left,
                             r.bottom - r.top, form.hwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
                             GetModuleHandleW(nullptr), nullptr);
+    if (ControlFont* font = ownFont()) font->setDpi(hwnd_, form.dpi());
     if (usesFormFont()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.defaultFont()), FALSE);
+}
+
+void Control::applyDpi(int dpi) {
+    RECT r = pixelRect(rect_, dpi);
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (ControlFont* font = ownFont()) font->setDpi(hwnd_, dpi);
+    if (usesFormFont()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_->defaultFont()), TRUE);
 }
 
 std::wstring windowText(HWND hwnd) {

@@ -10,6 +10,7 @@
 
 #include "forms/Layout.h"
 
+class ControlFont;
 class Form;
 
 struct ControlArgs {
@@ -45,12 +46,16 @@ public:
 
     // The form has destroyed its window: release what the control holds.
     virtual void onFormUnloaded() {}
+    // Places the control and sizes its font again at a new resolution.
+    virtual void applyDpi(int dpi);
 
 protected:
     // Creates the child window on the form; the form assigns the id.
     void createWindow(Form& form, const ControlArgs& args);
     // Whether the form's default font is given to this control.
     virtual bool usesFormFont() const { return true; }
+    // A font of the control's own, drawn at the form's resolution.
+    virtual ControlFont* ownFont() { return nullptr; }
 
 private:
     friend class Form;
@@ -58,6 +63,7 @@ private:
 
     HWND hwnd_ = nullptr;
     int id_ = 0;
+    TwipsRect rect_;
     Form* form_ = nullptr;
 };
 

@@ -4,7 +4,7 @@
 
 void ControlFont::apply(HWND control, const FontSpec& spec) {
     if (spec.name.empty()) raiseError(err::InvalidProperty);
-    FontHandle created = createFont(spec);
+    FontHandle created = createFont(spec, dpi_);
     if (!created) raiseError(err::InvalidProperty);
     // The old font is released only after the control has taken the new one.
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), TRUE);
@@ -34,4 +34,9 @@ void ControlFont::setSize(HWND control, double points) {
     FontSpec spec = spec_;
     spec.points = points;
     apply(control, spec);
+}
+
+void ControlFont::setDpi(HWND control, int dpi) {
+    dpi_ = dpi;
+    if (handle_) apply(control, spec_);
 }

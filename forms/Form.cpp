@@ -139,7 +139,6 @@ void Form::registerClass() const {
 
 void Form::createFormWindow() {
     registerClass();
-    defaultFont_ = createFont(FontSpec{});
     if (settings_.background != CLR_INVALID) background_ = BrushHandle(CreateSolidBrush(settings_.background));
     HWND owner = nullptr;
     if (!settings_.taskbarButton && !(settings_.exStyle & WS_EX_TOOLWINDOW))
@@ -148,6 +147,8 @@ void Form::createFormWindow() {
                                    settings_.style, 0, 0, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!created) raiseLastError();
     if (settings_.acceptsFiles) DragAcceptFiles(created, TRUE);
+    dpi_ = windowDpi(hwnd_);
+    defaultFont_ = createFont(FontSpec{}, dpi_);
     if (settings_.iconId) {
         HINSTANCE instance = GetModuleHandleW(nullptr);
         auto load = [&](int size) {
@@ -160,21 +161,14 @@ void Form::createFormWindow() {
     }
 }
 
-// Sizes the window so that its client area has the layout's size (the menu
-// bar may wrap, so the client area is measured again) and centres it.
+// Sizes the window to its layout and centres it.
 void Form::placeWindow() {
     if (menu_) SetMenu(hwnd_, menu_);
-    int clientWidth = twipsToPixels(settings_.clientWidth);
-    int clientHeight = twipsToPixels(settings_.clientHeight);
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, settings_.style, menu_ != nullptr, settings_.exStyle);
+    sizeWindow(0, 0);
+    RECT frame;
+    GetWindowRect(hwnd_, &frame);
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    height += clientHeight - (client.bottom - client.top);
-
     RECT area;
     if (settings_.centreOver && IsWindow(settings_.centreOver)) {
         GetWindowRect(settings_.centreOver, &area);
@@ -183,6 +177,24 @@ void Form::placeWindow() {
     }
     int left = area.left + ((area.right - area.left) - width) / 2;
     int top = area.top + ((area.bottom - area.top) - height) / 2;
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Gives the window the client area of its layout at its resolution. The
+// menu bar may wrap and the frame may be drawn at another resolution than
+// the system's, so the client area is measured and the frame corrected.
+void Form::sizeWindow(int left, int top) {
+    int clientWidth = twipsToPixels(settings_.clientWidth, dpi_);
+    int clientHeight = twipsToPixels(settings_.clientHeight, dpi_);
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, settings_.style, menu_ != nullptr, settings_.exStyle);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    width += clientWidth - (client.right - client.left);
+    height += clientHeight - (client.bottom - client.top);
     SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -320,6 +332,9 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_QUERYENDSESSION:
         return onQueryEndSession();
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     default:
         break;
     }
@@ -442,6 +457,18 @@ void Form::onDropFiles(WPARAM wParam) {
         paths = droppedPaths(drop.get());
     }
     if (!paths.empty() && IsWindowEnabled(hwnd_)) Form_DragDrop(paths);
+}
+
+// Moved to a monitor of another resolution: the frame goes to the suggested
+// position, and the window and its controls are laid out again from their
+// twips, with fonts of the new size. The old default font is released only
+// after every control has taken the new one.
+void Form::onDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    FontHandle previousFont = std::move(defaultFont_);
+    defaultFont_ = createFont(FontSpec{}, dpi_);
+    for (auto& [id, control] : controls_) control->applyDpi(dpi_);
+    sizeWindow(suggested.left, suggested.top);
 }
 
 Control* Form::controlFromHwnd(HWND child) const {

@@ -68,9 +68,11 @@ public:
     // False when Form_QueryUnload cancelled the unload.
     bool Unload();
 
-    // For controls: the id of a new child, and the form's default font.
+    // For controls: the id of a new child, the form's default font and the
+    // resolution its layout is drawn at.
     int registerControl(Control& control, int requestedId = 0);
     HFONT defaultFont() const { return defaultFont_.get(); }
+    int dpi() const { return dpi_; }
     bool ownsMessageBoxes() const { return settings_.ownsMessageBoxes; }
     // The brush behind the form's controls.
     HBRUSH backgroundBrush() const;
@@ -106,6 +108,8 @@ private:
     void placeWindow();
     void abandonLoad();
     void beginModal();
+    void sizeWindow(int left, int top);
+    void onDpiChanged(int dpi, const RECT& suggested);
     void runModalLoop();
     void endModal();
     void disableOtherForms();
@@ -127,6 +131,7 @@ private:
     bool loading_ = false;
     bool unloading_ = false;
     bool modal_ = false;
+    int dpi_ = 96;
     std::vector<HWND> disabledByModal_;
     FontHandle defaultFont_;
     BrushHandle background_;

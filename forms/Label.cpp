@@ -63,6 +63,12 @@ void Label::fitToText() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The caption's width changes with the font, so it is fitted again.
+void Label::applyDpi(int dpi) {
+    Control::applyDpi(dpi);
+    fitToText();
+}
+
 void Label::onCommand(WORD code) {
     if (code == STN_CLICKED && onClick) onClick();
 }

@@ -39,9 +39,11 @@ public:
     HBRUSH onColor(HDC dc) override;
     HCURSOR cursor() const override { return style_.cursor; }
     void onFormUnloaded() override { font_.release(); }
+    void applyDpi(int dpi) override;
 
 protected:
     bool usesFormFont() const override { return false; }
+    ControlFont* ownFont() override { return &font_; }
 
 private:
     void changeFont(const FontSpec& spec);

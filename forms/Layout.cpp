@@ -11,17 +11,29 @@ int screenDpi() {
     return dpi;
 }
 
-int twipsToPixels(int twips) { return MulDiv(twips, screenDpi(), 1440); }
-
-RECT pixelRect(const TwipsRect& twips) {
-    int left = twipsToPixels(twips.left);
-    int top = twipsToPixels(twips.top);
-    return RECT{left, top, left + twipsToPixels(twips.width), top + twipsToPixels(twips.height)};
+// GetDpiForWindow exists from Windows 10 1607 on: looked up at run time so
+// that the program still starts on Windows 7.
+int windowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    UINT dpi = getDpiForWindow && window ? getDpiForWindow(window) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : screenDpi();
 }
 
-FontHandle createFont(const FontSpec& spec) {
+int twipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+
+RECT pixelRect(const TwipsRect& twips, int dpi) {
+    int left = twipsToPixels(twips.left, dpi);
+    int top = twipsToPixels(twips.top, dpi);
+    return RECT{left, top, left + twipsToPixels(twips.width, dpi), top + twipsToPixels(twips.height, dpi)};
+}
+
+LONG fontHeight(double points, int dpi) { return -static_cast<LONG>(std::lround(points * dpi / 72.0)); }
+
+FontHandle createFont(const FontSpec& spec, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(std::lround(spec.points * screenDpi() / 72.0));
+    font.lfHeight = fontHeight(spec.points, dpi);
     font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
     font.lfItalic = spec.italic;
     font.lfUnderline = spec.underline;

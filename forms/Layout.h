@@ -1,7 +1,8 @@
 #pragma once
 // Positions and sizes are given in twips (1440 to the inch); windows are
-// placed in pixels at the screen's actual resolution. Fonts are described
-// by name, size in points and style, and created from that description.
+// placed in pixels at their own resolution, which can differ from one
+// monitor to the next. Fonts are described by name, size in points and
+// style, and created from that description at a given resolution.
 
 #include <windows.h>
 
@@ -16,9 +17,16 @@ struct TwipsRect {
     int height = 0;
 };
 
+// The resolution of the primary screen, in dots per inch.
 int screenDpi();
-int twipsToPixels(int twips);
-RECT pixelRect(const TwipsRect& twips);
+// The resolution a window is drawn at: its monitor's with per-monitor
+// awareness, else the screen's.
+int windowDpi(HWND window);
+
+// Twips to pixels at a resolution, rounded to the nearest pixel.
+int twipsToPixels(int twips, int dpi = screenDpi());
+// Each of left, top, width and height is rounded on its own.
+RECT pixelRect(const TwipsRect& twips, int dpi);
 
 struct FontSpec {
     std::wstring name = L"MS Sans Serif";
@@ -28,5 +36,8 @@ struct FontSpec {
     bool underline = false;
 };
 
+// The font's height in pixels at a resolution, rounded (negative: a
+// character height, as LOGFONT takes it).
+LONG fontHeight(double points, int dpi);
 // A Windows font name holds at most 31 characters; a longer name is cut.
-FontHandle createFont(const FontSpec& spec);
+FontHandle createFont(const FontSpec& spec, int dpi);

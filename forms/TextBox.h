@@ -24,6 +24,7 @@ public:
 
 protected:
     bool usesFormFont() const override { return false; }
+    ControlFont* ownFont() override { return &font_; }
 
 private:
     ControlFont font_;
