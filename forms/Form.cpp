@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "forms/Application.h"
 #include "forms/CommandButton.h"
 #include "forms/Control.h"
@@ -161,23 +163,14 @@ void Form::createFormWindow() {
     }
 }
 
-// Sizes the window to its layout and centres it.
+// Sizes the window to its layout and places it.
 void Form::placeWindow() {
     if (menu_) SetMenu(hwnd_, menu_);
     sizeWindow(0, 0);
     RECT frame;
     GetWindowRect(hwnd_, &frame);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    RECT area;
-    if (settings_.centreOver && IsWindow(settings_.centreOver)) {
-        GetWindowRect(settings_.centreOver, &area);
-    } else {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    }
-    int left = area.left + ((area.right - area.left) - width) / 2;
-    int top = area.top + ((area.bottom - area.top) - height) / 2;
-    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT at = placement(SIZE{frame.right - frame.left, frame.bottom - frame.top});
+    SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Gives the window the client area of its layout at its resolution. The
@@ -196,6 +189,30 @@ void Form::sizeWindow(int left, int top) {
     width += clientWidth - (client.right - client.left);
     height += clientHeight - (client.bottom - client.top);
     SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Where a window of this size goes: beside its neighbour, on the right or
+// else on the left, when the neighbour's work area has room for it; centred
+// over the neighbour otherwise; centred in the work area without one.
+POINT Form::placement(SIZE size) const {
+    HWND neighbour = settings_.beside && IsWindow(settings_.beside) ? settings_.beside : nullptr;
+    RECT work;
+    if (neighbour) {
+        MONITORINFO monitor{sizeof(monitor)};
+        GetMonitorInfoW(MonitorFromWindow(neighbour, MONITOR_DEFAULTTONEAREST), &monitor);
+        work = monitor.rcWork;
+    } else {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    }
+    RECT area = work;
+    if (neighbour) GetWindowRect(neighbour, &area);
+    POINT centred{area.left + ((area.right - area.left) - size.cx) / 2,
+                  area.top + ((area.bottom - area.top) - size.cy) / 2};
+    if (!neighbour || size.cy > work.bottom - work.top) return centred;
+    LONG top = std::clamp(area.top, work.top, work.bottom - size.cy);
+    if (area.right + size.cx <= work.right) return POINT{area.right, top};
+    if (area.left - size.cx >= work.left) return POINT{area.left - size.cx, top};
+    return centred;
 }
 
 int Form::registerControl(Control& control, int requestedId) {

@@ -29,8 +29,9 @@ struct FormSettings {
     DWORD exStyle = 0;
     int clientWidth = 0;  // twips
     int clientHeight = 0;  // twips
-    // Centred on the screen, or over this window when one is given.
-    HWND centreOver = nullptr;
+    // Beside this window when its work area has room, else centred over it;
+    // without one, centred on the screen.
+    HWND beside = nullptr;
     // The program's message boxes are owned by this window while it exists.
     bool ownsMessageBoxes = false;
     bool taskbarButton = true;
@@ -109,6 +110,7 @@ private:
     void abandonLoad();
     void beginModal();
     void sizeWindow(int left, int top);
+    POINT placement(SIZE size) const;
     void onDpiChanged(int dpi, const RECT& suggested);
     void runModalLoop();
     void endModal();

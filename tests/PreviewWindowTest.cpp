@@ -105,6 +105,35 @@ TEST_F(PreviewWindowTest, ClosingAndReopeningRefillsAndResetsTheSize) {
     EXPECT_EQ(textFont().lfHeight, pixelsForPoints(12));
 }
 
+// Beside the main window, so that it hides none of the lists the user
+// clicks next: on the right, else on the left; centred over it when
+// neither side has room.
+TEST_F(PreviewWindowTest, OpensBesideTheMainWindowWhenTheWorkAreaHasRoom) {
+    RECT work, frame;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(main().hwnd(), &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    auto openWithMainAt = [&](int left, int mainWidth) {
+        SetWindowPos(main().hwnd(), nullptr, left, work.top + 40, mainWidth, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        chooseFullPreview();
+        RECT placed;
+        GetWindowRect(preview().hwnd(), &placed);
+        preview().Unload();
+        return placed;
+    };
+    RECT right = openWithMainAt(work.left, width);
+    EXPECT_EQ(right.left, work.left + width);
+    EXPECT_EQ(right.top, work.top + 40);
+    RECT left = openWithMainAt(work.right - width, width);
+    EXPECT_EQ(left.right, work.right - width);
+    EXPECT_EQ(left.top, work.top + 40);
+    const int wide = work.right - work.left - 10;
+    RECT over = openWithMainAt(work.left + 5, wide);
+    EXPECT_EQ(over.left, work.left + 5 + (wide - (over.right - over.left)) / 2);
+    EXPECT_EQ(over.top, work.top + 40 + (height - (over.bottom - over.top)) / 2);
+}
+
 TEST_F(PreviewWindowTest, MainWindowStaysUsableWhileThePreviewIsOpen) {
     chooseFullPreview();
     EXPECT_TRUE(IsWindowEnabled(main().hwnd()));

@@ -14,7 +14,7 @@ FormSettings frmPreview::settings() const {
     settings.clientWidth = 6735;
     settings.clientHeight = 5280;
     settings.taskbarButton = false;
-    if (frmKernwell::instanceExists()) settings.centreOver = frmKernwell::instance().hwnd();
+    if (frmKernwell::instanceExists()) settings.beside = frmKernwell::instance().hwnd();
     return settings;
 }
 
