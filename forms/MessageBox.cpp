@@ -54,9 +54,22 @@ bool isMessageBox(HWND window) {
     return std::wstring(name) == L"#32770";
 }
 
+// Two things for window managers under Wine. Wine hands a raise to the
+// window manager only when the window is not first in Wine's own stacking
+// order, and an open box is, whatever the window manager did meanwhile: so
+// the box goes below the next window first (which Wine does not pass on)
+// and then to the top. And a window manager keeps a box above its owner
+// only if the owner was shown when it learnt of the box: Wine tells it the
+// owner again when the box's disabled style changes, so the style is
+// flipped and restored.
 BOOL CALLBACK raiseIfMessageBox(HWND window, LPARAM) {
-    if (IsWindowVisible(window) && isMessageBox(window))
-        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (!IsWindowVisible(window) || !isMessageBox(window)) return TRUE;
+    const UINT keep = SWP_NOMOVE | SWP_NOSIZE;
+    if (HWND next = GetWindow(window, GW_HWNDNEXT)) SetWindowPos(window, next, 0, 0, 0, 0, keep | SWP_NOACTIVATE);
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, keep);
+    LONG style = GetWindowLongW(window, GWL_STYLE);
+    SetWindowLongW(window, GWL_STYLE, style ^ WS_DISABLED);
+    SetWindowLongW(window, GWL_STYLE, style);
     return TRUE;
 }
 }  // namespace
