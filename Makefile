@@ -6,11 +6,12 @@ BUILD      := build
 JOBS       := 2
 TESTPREFIX := $(CURDIR)/$(BUILD)/wineprefix-test
 DEMOPREFIX := $(CURDIR)/$(BUILD)/wineprefix-demo
+DPIPREFIX  := $(CURDIR)/$(BUILD)/wineprefix-test144
 # Test processes must never touch the user's own ~/.wine.
 WINE_ENV    = WINEDEBUG=-all WINEARCH=win32
 APT_PACKAGES := wine wine32:i386 mingw-w64 g++-mingw-w64-i686-posix cmake make googletest
 
-.PHONY: all deps build run test bench fuzz clean screenshots
+.PHONY: all deps build run test test-dpi bench fuzz clean screenshots
 
 all: build
 
@@ -41,12 +42,31 @@ $(TESTPREFIX)/.ready: | deps
 # Tests run against a warm prefix: a persistent server and Wine's services
 # started once with no output pipes attached (otherwise ctest waits on a
 # pipe that the services inherited from the first test).
-test: build $(TESTPREFIX)/.ready
+test: build $(TESTPREFIX)/.ready test-dpi
 	@export WINEPREFIX=$(TESTPREFIX) $(WINE_ENV); \
 	wineserver -p >/dev/null 2>&1 </dev/null & \
 	WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
 	cd $(BUILD) && WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) ctest --output-on-failure -j $(JOBS); \
 	status=$$?; WINEPREFIX=$(TESTPREFIX) wineserver -k; exit $$status
+
+# The layout test once more in a test prefix set to 144 DPI (LogPixels), so
+# that windows are checked as laid out at the prefix's resolution from the
+# start, not only after a DPI change.
+$(DPIPREFIX)/.ready: | deps
+	rm -rf $(DPIPREFIX)
+	$(WINE_ENV) WINEPREFIX=$(DPIPREFIX) wineboot --init >/dev/null 2>&1
+	$(WINE_ENV) WINEPREFIX=$(DPIPREFIX) wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+	$(WINE_ENV) WINEPREFIX=$(DPIPREFIX) wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+	WINEPREFIX=$(DPIPREFIX) wineserver -w
+	touch $@
+
+test-dpi: build $(DPIPREFIX)/.ready
+	@export WINEPREFIX=$(DPIPREFIX) $(WINE_ENV); \
+	wineserver -p >/dev/null 2>&1 </dev/null & \
+	WINEPREFIX=$(DPIPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
+	KERNWELL_EXPECT_DPI=144 WINEPREFIX=$(DPIPREFIX) $(WINE_ENV) wine $(BUILD)/tests/kernwell_tests.exe --gtest_filter='DpiLayoutTest.*' \
+	  --gtest_brief=1 </dev/null; \
+	status=$$?; WINEPREFIX=$(DPIPREFIX) wineserver -k; exit $$status
 
 # A demonstration prefix with a stand-in game folder registered, used when
 # WINEPREFIX is not set; with WINEPREFIX set (the game's prefix) it is used

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "main/frmKernwell.h"
 #include "tests/support/AppFixture.h"
@@ -44,6 +45,10 @@ TEST_F(DpiLayoutTest, WindowsControlsAndFontsFollowTheTwipsAtEachDpi) {
         int width, height;
     } windows[] = {{main, 6465, 4275}, {preview, 6735, 5280}};
 
+    // A prefix set to another resolution says which one the windows must have.
+    if (const char* expected = std::getenv("KERNWELL_EXPECT_DPI")) {
+        EXPECT_EQ(windowDpi(main.hwnd()), std::atoi(expected));
+    }
     // First as created, at the prefix's resolution; then moved to each.
     for (int moved : {0, 96, 120, 144, 192}) {
         int dpi = moved ? moved : windowDpi(main.hwnd());
