@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 
 #include "forms/Application.h"
 #include "main/frmKernwell.h"
@@ -109,29 +110,24 @@ TEST_F(PreviewWindowTest, ClosingAndReopeningRefillsAndResetsTheSize) {
 // clicks next: on the right, else on the left; centred over it when
 // neither side has room.
 TEST_F(PreviewWindowTest, OpensBesideTheMainWindowWhenTheWorkAreaHasRoom) {
-    RECT work, frame;
+    RECT work, frame, placed;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(main().hwnd(), &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    auto openWithMainAt = [&](int left, int mainWidth) {
-        SetWindowPos(main().hwnd(), nullptr, left, work.top + 40, mainWidth, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top, wide = work.right - work.left - 10;
+    const LONG top = work.top + 40;
+    enum Side { Right, Left, Over };
+    for (auto [left, mainWidth, side] :
+         {std::tuple{work.left, width, Right}, {work.right - width, width, Left}, {work.left + 5, wide, Over}}) {
+        SCOPED_TRACE(side);
+        SetWindowPos(main().hwnd(), nullptr, left, top, mainWidth, height, SWP_NOZORDER | SWP_NOACTIVATE);
         chooseFullPreview();
-        RECT placed;
         GetWindowRect(preview().hwnd(), &placed);
         preview().Unload();
-        return placed;
-    };
-    RECT right = openWithMainAt(work.left, width);
-    EXPECT_EQ(right.left, work.left + width);
-    EXPECT_EQ(right.top, work.top + 40);
-    RECT left = openWithMainAt(work.right - width, width);
-    EXPECT_EQ(left.right, work.right - width);
-    EXPECT_EQ(left.top, work.top + 40);
-    const int wide = work.right - work.left - 10;
-    RECT over = openWithMainAt(work.left + 5, wide);
-    EXPECT_EQ(over.left, work.left + 5 + (wide - (over.right - over.left)) / 2);
-    EXPECT_EQ(over.top, work.top + 40 + (height - (over.bottom - over.top)) / 2);
+        LONG cx = placed.right - placed.left, cy = placed.bottom - placed.top;
+        const LONG wanted[][2] = {{left + mainWidth, top}, {left - cx, top}, {left + (mainWidth - cx) / 2, top + (height - cy) / 2}};
+        EXPECT_EQ(placed.left, wanted[side][0]);
+        EXPECT_EQ(placed.top, wanted[side][1]);
+    }
 }
 
 TEST_F(PreviewWindowTest, MainWindowStaysUsableWhileThePreviewIsOpen) {

@@ -23,9 +23,8 @@ public:
     void plan(MsgResult answer, std::function<void()> whileOpen = nullptr);
 
     const std::vector<MessageBoxRecord>& boxes() const { return boxes_; }
-    // Each box's owner window as it opened, and the box opened last.
+    // Each box's owner window as it opened.
     const std::vector<HWND>& owners() const { return owners_; }
-    HWND lastBox() const { return seen_.empty() ? nullptr : seen_.back(); }
 
 private:
     struct Step {
