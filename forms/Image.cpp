@@ -6,7 +6,9 @@ void Image::create(Form& form, int pictureId, const TwipsRect& rect, bool clicka
     picture_ = loadPicture(pictureId, form.backgroundColor());
     ControlArgs args;
     args.className = L"STATIC";
-    args.style = SS_BITMAP | (clickable ? SS_NOTIFY : 0);
+    // Stretched to the control, whose twips are the picture's size at 96 DPI,
+    // so that the picture keeps its size in twips at any resolution.
+    args.style = SS_BITMAP | SS_REALSIZECONTROL | (clickable ? SS_NOTIFY : 0);
     args.rect = rect;
     createWindow(form, args);
     SendMessageW(hwnd(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.bitmap.get()));

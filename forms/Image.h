@@ -1,6 +1,7 @@
 #pragma once
 // An image control: a STATIC control showing a picture from the resources
-// at its natural size; a click on the picture raises onClick.
+// at its natural size, scaled with the screen's resolution as the layout
+// is; a click on the picture raises onClick.
 
 #include <functional>
 
