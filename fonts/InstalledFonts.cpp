@@ -4,11 +4,12 @@
 
 #include <algorithm>
 #include <exception>
-#include <string_view>
 
 #include "runtime/Handle.h"
 
 namespace {
+constexpr size_t FontNameLimit = 31;
+
 struct Collection {
     std::vector<std::wstring> names;
     std::exception_ptr failure;
@@ -26,6 +27,18 @@ int CALLBACK collectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
         return 0;
     }
 }
+struct Lookup {
+    const std::wstring* family;
+    bool found = false;
+};
+
+// Called by the platform with every family that it matches to the name,
+// letter case ignored; only an exactly equal name counts.
+int CALLBACK matchFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM context) {
+    auto* lookup = reinterpret_cast<Lookup*>(context);
+    lookup->found = *lookup->family == font->lfFaceName;
+    return lookup->found ? 0 : 1;
+}
 }  // namespace
 
 std::vector<std::wstring> installedScreenFontFamilies() {
@@ -38,12 +51,29 @@ std::vector<std::wstring> installedScreenFontFamilies() {
     return std::move(collection.names);
 }
 
+bool isInstalledFamily(const std::wstring& family) {
+    if (family.empty() || family.size() > FontNameLimit) return false;
+    ScreenDC screen;
+    LOGFONTW named{};
+    named.lfCharSet = DEFAULT_CHARSET;
+    family.copy(named.lfFaceName, FontNameLimit);
+    Lookup lookup{&family};
+    EnumFontFamiliesExW(screen.get(), &named, matchFamily, reinterpret_cast<LPARAM>(&lookup), 0);
+    return lookup.found;
+}
+
+std::optional<std::wstring> findLongestInstalledPrefix(const std::wstring& baseName,
+                                                       const FamilyTest& isInstalled) {
+    std::wstring prefix = baseName;
+    for (; !prefix.empty(); prefix.pop_back())
+        if (isInstalled(prefix)) return prefix;
+    return std::nullopt;
+}
+
 std::wstring longestInstalledPrefix(const std::wstring& baseName,
                                     const std::vector<std::wstring>& installed) {
-    for (size_t n = baseName.size(); n >= 1; --n) {
-        std::wstring_view prefix(baseName.data(), n);
-        if (std::find(installed.begin(), installed.end(), prefix) != installed.end())
-            return std::wstring(prefix);
-    }
-    return baseName;
+    auto isListed = [&](const std::wstring& name) {
+        return std::find(installed.begin(), installed.end(), name) != installed.end();
+    };
+    return findLongestInstalledPrefix(baseName, isListed).value_or(baseName);
 }

@@ -2,12 +2,26 @@
 // The installed screen fonts, and the longest leading part of a name that
 // is one of them.
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 // Every font family the screen offers, in the platform's order, duplicates
 // included (a family is listed once for each of its character sets).
 std::vector<std::wstring> installedScreenFontFamilies();
+
+// Whether a screen font family of exactly this name, letter case included,
+// is installed; asked of the platform by name, without listing every
+// family. A name longer than a font name's 31 characters never is.
+bool isInstalledFamily(const std::wstring& family);
+
+using FamilyTest = std::function<bool(const std::wstring& family)>;
+
+// The longest prefix of baseName (at least one character) for which
+// isInstalled holds, tried from the longest down; nothing when none does.
+std::optional<std::wstring> findLongestInstalledPrefix(const std::wstring& baseName,
+                                                       const FamilyTest& isInstalled);
 
 // The longest prefix of baseName (at least one character) that equals an
 // installed name exactly, letter case included; baseName unchanged when

@@ -11,6 +11,7 @@
 #include "fonts/FontStyle.h"
 #include "fonts/InstalledFonts.h"
 #include "runtime/ProgramFolder.h"
+#include "runtime/Text.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -79,4 +80,27 @@ TEST(InstalledScreenFontsTest, OneClickEndsOnTheInstalledFamily) {
     StyleSplit split = SplitFontStyle(readFaceName(fixturePath(L"FixtureSansBold.ttf")));
     EXPECT_EQ(split.bold, FlagChange::Set);
     EXPECT_EQ(longestInstalledPrefix(split.baseName, installedScreenFontFamilies()), L"Fixture Sans");
+}
+
+// Asking for one family by name answers as the full list does, for names
+// the platform matches loosely: letter case, prefixes, longer names,
+// substitutes and full names of faces.
+TEST(InstalledScreenFontsTest, NameLookupAgreesWithTheFullList) {
+    PrivateFont font(L"FixtureSerifItalic.ttf");
+    const std::vector<std::wstring> installed = installedScreenFontFamilies();
+    std::vector<std::wstring> names = {L"", L"MS Shell Dlg", L"MS Shell Dlg 2", L"Helvetica", L"Times",
+                                       L"Helv", L"Arial CE,238", L"Fixture Serif Italic",
+                                       std::wstring(40, L'x')};
+    for (const std::wstring& name : installed) {
+        std::wstring upper = name;
+        CharUpperW(upper.data());
+        names.insert(names.end(), {name, upper, name.substr(0, name.size() - 1), name + L" Wide"});
+    }
+    for (const std::wstring& name : names) {
+        bool listed = std::find(installed.begin(), installed.end(), name) != installed.end();
+        EXPECT_EQ(isInstalledFamily(name), listed) << toAnsi(name);
+        EXPECT_EQ(findLongestInstalledPrefix(name, isInstalledFamily).value_or(name),
+                  longestInstalledPrefix(name, installed))
+            << toAnsi(name);
+    }
 }
