@@ -88,12 +88,14 @@ std::u16string decode(const NameRecord& record) {
 }
 
 // The best non-empty string for a name ID: Windows US English first, then
-// any Windows record, then a Macintosh Roman English one; records of equal
-// preference in table order.
-std::optional<std::u16string> findName(const std::vector<NameRecord>& records, uint16_t nameId) {
+// any Windows record, then (unless only Windows records are wanted) a
+// Macintosh Roman English one; records of equal preference in table order.
+std::optional<std::u16string> findName(const std::vector<NameRecord>& records, uint16_t nameId,
+                                       bool windowsOnly = false) {
     std::vector<std::pair<int, const NameRecord*>> candidates;
     for (const NameRecord& record : records) {
         auto rank = preference(record);
+        if (windowsOnly && record.platform != WindowsPlatform) continue;
         if (record.nameId == nameId && rank) candidates.emplace_back(*rank, &record);
     }
     std::stable_sort(candidates.begin(), candidates.end(),
@@ -121,6 +123,10 @@ std::optional<TrueTypeNames> readNameTable(ByteView nameTable) {
     if (!face) return std::nullopt;
     auto family = findName(records, FamilyNameId);
     return TrueTypeNames{*face, family ? *family : *face};
+}
+
+std::optional<std::u16string> readWindowsFamilyName(ByteView nameTable) {
+    return findName(readNameRecords(nameTable), FamilyNameId, true);
 }
 
 std::optional<TrueTypeNames> readTrueTypeNames(std::span<const unsigned char> font) {

@@ -21,5 +21,9 @@ struct TrueTypeNames {
 // From the bytes of a 'name' table.
 std::optional<TrueTypeNames> readNameTable(ByteView nameTable);
 
+// The family name (name ID 1) from the Windows records only, US English
+// first: the name under which Windows lists the font.
+std::optional<std::u16string> readWindowsFamilyName(ByteView nameTable);
+
 // From the bytes of a whole font file.
 std::optional<TrueTypeNames> readTrueTypeNames(std::span<const unsigned char> font);

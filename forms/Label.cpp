@@ -42,6 +42,19 @@ void Label::setFontSize(double points) {
     fitToText();
 }
 
+void Label::setFontAndCaption(const FontSpec& font, const std::optional<DrawnFace>& face,
+                              const std::wstring& caption) {
+    if (font.name.empty()) {
+        FontSpec unnamed = font;
+        unnamed.name = font_.spec().name;
+        if (!(unnamed == font_.spec())) changeFont(unnamed);
+        raiseError(err::InvalidProperty);
+    }
+    // Setting the caption repaints the label, with the new font.
+    font_.apply(hwnd(), font, face, false);
+    setCaption(caption);
+}
+
 void Label::changeFont(const FontSpec& spec) {
     font_.apply(hwnd(), spec);
     fitToText();

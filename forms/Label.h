@@ -27,11 +27,19 @@ public:
     void setCaption(const std::wstring& caption);
 
     const FontSpec& font() const { return font_.spec(); }
+    // The face drawn instead of the one the font's name gives, if any.
+    const std::optional<DrawnFace>& drawnFace() const { return font_.drawnFace(); }
     // An empty name is refused with error 380 (invalid property value).
     void setFontName(const std::wstring& name);
     void setFontBold(bool bold);
     void setFontItalic(bool italic);
     void setFontSize(double points);
+    // The whole font, the face to draw it with, then the caption, with one
+    // font creation and one repaint. As when the font's properties are set
+    // one by one with the name last, an empty name is refused with error 380
+    // after the rest of the font was taken, and the caption stays.
+    void setFontAndCaption(const FontSpec& font, const std::optional<DrawnFace>& face,
+                           const std::wstring& caption);
 
     std::function<void()> onClick;
 

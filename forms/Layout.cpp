@@ -31,14 +31,14 @@ RECT pixelRect(const TwipsRect& twips, int dpi) {
 
 LONG fontHeight(double points, int dpi) { return -static_cast<LONG>(std::lround(points * dpi / 72.0)); }
 
-FontHandle createFont(const FontSpec& spec, int dpi) {
+FontHandle createFont(const FontSpec& spec, int dpi, const std::optional<DrawnFace>& face) {
     LOGFONTW font{};
     font.lfHeight = fontHeight(spec.points, dpi);
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    font.lfItalic = spec.italic;
+    font.lfWeight = face ? face->weight : spec.bold ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = face ? face->italic : spec.italic;
     font.lfUnderline = spec.underline;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    spec.name.copy(font.lfFaceName, LF_FACESIZE - 1);
+    (face ? face->family : spec.name).copy(font.lfFaceName, LF_FACESIZE - 1);
     return FontHandle(CreateFontIndirectW(&font));
 }

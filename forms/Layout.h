@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "runtime/Handle.h"
@@ -34,10 +36,23 @@ struct FontSpec {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+
+    bool operator==(const FontSpec&) const = default;
+};
+
+// The face a control draws instead of the one its description names: a
+// family, weight and slant of their own, at the description's size.
+struct DrawnFace {
+    std::wstring family;
+    int weight = FW_NORMAL;
+    bool italic = false;
+    // Whatever must stay alive while the face is drawn (a font loaded for
+    // this process only).
+    std::shared_ptr<const void> keepAlive;
 };
 
 // The font's height in pixels at a resolution, rounded (negative: a
 // character height, as LOGFONT takes it).
 LONG fontHeight(double points, int dpi);
 // A Windows font name holds at most 31 characters; a longer name is cut.
-FontHandle createFont(const FontSpec& spec, int dpi);
+FontHandle createFont(const FontSpec& spec, int dpi, const std::optional<DrawnFace>& face = std::nullopt);

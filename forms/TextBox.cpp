@@ -21,3 +21,5 @@ void TextBox::setFontBold(bool bold) { font_.setBold(hwnd(), bold); }
 void TextBox::setFontItalic(bool italic) { font_.setItalic(hwnd(), italic); }
 
 void TextBox::setFontSize(double points) { font_.setSize(hwnd(), points); }
+
+void TextBox::setDrawnFace(const std::optional<DrawnFace>& face) { font_.setDrawnFace(hwnd(), face); }

@@ -19,6 +19,9 @@ public:
     void setFontBold(bool bold);
     void setFontItalic(bool italic);
     void setFontSize(double points);
+    // Draws this face instead of the one the font's name gives, until the
+    // name changes.
+    void setDrawnFace(const std::optional<DrawnFace>& face);
 
     void onFormUnloaded() override { font_.release(); }
 

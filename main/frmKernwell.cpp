@@ -197,28 +197,38 @@ std::wstring frmKernwell::GetFontName(const std::wstring& filePath) {
     return readFaceName(filePath, fontResourcePath_.empty() ? tempFontResourcePath() : fontResourcePath_);
 }
 
-// Cuts the style word out of the face name and shows it on the preview
-// label's flags; a flag that the word does not name keeps its value.
-std::wstring frmKernwell::SplitFontStyle(const std::wstring& faceName) {
+// Cuts the style word out of the face name and shows it on the flags of the
+// preview font to be set; a flag that the word does not name keeps its value.
+std::wstring frmKernwell::SplitFontStyle(const std::wstring& faceName, FontSpec& font) {
     StyleSplit split = ::SplitFontStyle(faceName);
-    FontSpec font = lblPreview.font();
-    bool italic = font.italic;
-    bool bold = font.bold;
-    applyFlagChange(italic, split.italic);
-    applyFlagChange(bold, split.bold);
-    if (bold != font.bold) lblPreview.setFontBold(bold);
-    if (italic != font.italic) lblPreview.setFontItalic(italic);
+    applyFlagChange(font.italic, split.italic);
+    applyFlagChange(font.bold, split.bold);
     return split.baseName;
 }
 
+// The clicked file's own face, for a name that is not installed; nothing
+// when it cannot be loaded, and the label draws the name as it always has.
+std::optional<DrawnFace> frmKernwell::ownFace(const std::wstring& fontPath) {
+    auto loaded = privateFonts_.faceOf(fontPath);
+    if (!loaded) return std::nullopt;
+    return DrawnFace{loaded->face.family, loaded->face.weight, loaded->face.italic, loaded->keepLoaded};
+}
+
+// Shows the clicked font's base name in that font: the longest prefix that
+// is an installed family, or, when none is, the whole name drawn in the
+// file's own face. The label takes its flags, name and caption at once.
 void frmKernwell::fleOpen_Click() {
     try {
         std::wstring fullPath = fleOpen.path() + L"\\" + fleOpen.fileName();
         std::wstring faceName = GetFontName(fullPath);
-        std::wstring baseName = SplitFontStyle(faceName);
-        baseName = longestInstalledPrefix(baseName, installedScreenFontFamilies());
-        lblPreview.setFontName(baseName);
-        lblPreview.setCaption(baseName);
+        FontSpec font = lblPreview.font();
+        std::wstring baseName = SplitFontStyle(faceName, font);
+        auto installed = findLongestInstalledPrefix(
+            baseName, [this](const std::wstring& family) { return privateFonts_.isInstalled(family); });
+        font.name = installed.value_or(baseName);
+        std::optional<DrawnFace> face;
+        if (!installed && !baseName.empty()) face = ownFace(fullPath);
+        lblPreview.setFontAndCaption(font, face, font.name);
     } catch (const RuntimeError& error) {
         if (error.number() == err::InvalidProperty) {
             msgBox(L"Unable to preview font", MsgButtons::OK, MsgIcon::Critical, L"Preview Failed");

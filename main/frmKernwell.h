@@ -4,6 +4,7 @@
 // copy command, and the menu bar. Closing it asks for confirmation and then
 // unloads every window of the program.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "forms/MenuItem.h"
+#include "fonts/PrivateFonts.h"
 
 class frmKernwell : public FormOf<frmKernwell> {
 public:
@@ -50,7 +52,8 @@ private:
     void mnuAbout_Click();
     void mnuExit_Click();
 
-    std::wstring SplitFontStyle(const std::wstring& faceName);
+    std::wstring SplitFontStyle(const std::wstring& faceName, FontSpec& font);
+    std::optional<DrawnFace> ownFace(const std::wstring& fontPath);
     void openFontsFolder();
 
     std::wstring fontsFolder_;
@@ -59,4 +62,5 @@ private:
     bool driveChangeFailed_ = false;
     // Where the face-name reader builds its temporary file, chosen at load.
     std::wstring fontResourcePath_;
+    PrivateFonts privateFonts_;
 };

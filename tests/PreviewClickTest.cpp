@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
+#include "fonts/InstalledFonts.h"
 #include "main/frmKernwell.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/UserInput.h"
+#include "windows/frmPreview.h"
 
 namespace {
 class PreviewClickTest : public AppFixture {
@@ -33,12 +35,17 @@ protected:
         clickListEntry(main().fleOpen.hwnd(), static_cast<int>(found - names.begin()));
     }
 
-    // The face the label really draws with.
-    LOGFONTW drawnFont() {
+    // The face a control really draws with (the preview label by default).
+    LOGFONTW drawnFont(HWND control = nullptr) {
         LOGFONTW font{};
-        auto handle = reinterpret_cast<HFONT>(SendMessageW(main().lblPreview.hwnd(), WM_GETFONT, 0, 0));
+        HWND window = control ? control : main().lblPreview.hwnd();
+        auto handle = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
         GetObjectW(handle, sizeof(font), &font);
         return font;
+    }
+
+    void chooseFullPreview() {
+        SendMessageW(main().hwnd(), WM_COMMAND, MAKEWPARAM(main().mnuPreview.id(), 0), 0);
     }
 
     std::vector<std::wstring> installed_;
@@ -76,6 +83,73 @@ TEST_F(PreviewClickTest, FaceNameWithoutAnInstalledPrefixIsShownWhole) {
     EXPECT_EQ(main().lblPreview.font().name, L"Fixture Sans");
     EXPECT_FALSE(main().lblPreview.font().bold);
     EXPECT_FALSE(main().lblPreview.font().italic);
+}
+
+// The label keeps the name, caption and flags it always had, but draws the
+// file's own family, weight and slant; a file without a Windows family name
+// is drawn as it always was.
+TEST_F(PreviewClickTest, NotInstalledFontIsDrawnInItsOwnFace) {
+    addFont(L"FixtureSansBold.ttf");
+    addFont(L"ZqQuuxWide.ttf");
+    addFont(L"FixtureMac.ttf");
+    showMainWindow();
+
+    clickFont(L"FixtureSansBold.ttf");
+    EXPECT_EQ(main().lblPreview.caption(), L"Fixture Sans ");
+    EXPECT_EQ(main().lblPreview.font().name, L"Fixture Sans ");
+    EXPECT_TRUE(main().lblPreview.font().bold);
+    EXPECT_STREQ(drawnFont().lfFaceName, L"Fixture Sans");
+    EXPECT_EQ(drawnFont().lfWeight, FW_BOLD);
+    EXPECT_EQ(drawnFont().lfHeight, -MulDiv(18, screenDpi(), 72));
+
+    clickFont(L"ZqQuuxWide.ttf");
+    EXPECT_EQ(main().lblPreview.font().name, L"Zq Quux Wide");
+    EXPECT_FALSE(main().lblPreview.font().bold);
+    EXPECT_FALSE(main().lblPreview.font().italic);
+    EXPECT_STREQ(drawnFont().lfFaceName, L"Zq Quux Wide");
+    EXPECT_EQ(drawnFont().lfWeight, 600);
+    EXPECT_TRUE(drawnFont().lfItalic);
+
+    clickFont(L"FixtureMac.ttf");
+    EXPECT_EQ(main().lblPreview.caption(), L"Fixture Mac");
+    EXPECT_STREQ(drawnFont().lfFaceName, L"Fixture Mac");
+    EXPECT_EQ(drawnFont().lfWeight, FW_NORMAL);
+    EXPECT_FALSE(drawnFont().lfItalic);
+    EXPECT_TRUE(boxes_.boxes().empty());
+}
+
+// A family loaded to draw one font is not an installed font for the next
+// click; it is removed once neither the label nor an open full preview
+// draws it, and the full preview keeps the face it was opened with.
+TEST_F(PreviewClickTest, OwnFacesAreNeverInstalledFontsAndGoWhenNothingDrawsThem) {
+    installFont(L"FixtureSans.ttf");
+    addFont(L"FixtureSans.ttf");
+    addFont(L"ZqQuux.ttf");
+    addFont(L"ZqQuuxWide.ttf");
+    showMainWindow();
+
+    clickFont(L"ZqQuux.ttf");
+    ASSERT_STREQ(drawnFont().lfFaceName, L"Zq Quux");
+    chooseFullPreview();
+    HWND sample = frmPreview::instance().txtPreview.hwnd();
+    EXPECT_EQ(frmPreview::instance().txtPreview.font().name, L"Zq Quux");
+    EXPECT_STREQ(drawnFont(sample).lfFaceName, L"Zq Quux");
+
+    clickFont(L"ZqQuuxWide.ttf");
+    EXPECT_EQ(main().lblPreview.caption(), L"Zq Quux Wide");
+    EXPECT_STREQ(drawnFont().lfFaceName, L"Zq Quux Wide");
+    EXPECT_STREQ(drawnFont(sample).lfFaceName, L"Zq Quux");
+    EXPECT_TRUE(isInstalledFamily(L"Zq Quux"));
+
+    SendMessageW(frmPreview::instance().hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(isInstalledFamily(L"Zq Quux"));
+    chooseFullPreview();
+    EXPECT_STREQ(drawnFont(frmPreview::instance().txtPreview.hwnd()).lfFaceName, L"Zq Quux Wide");
+    SendMessageW(frmPreview::instance().hwnd(), WM_CLOSE, 0, 0);
+
+    clickFont(L"FixtureSans.ttf");
+    EXPECT_STREQ(drawnFont().lfFaceName, L"Fixture Sans");
+    EXPECT_FALSE(isInstalledFamily(L"Zq Quux Wide"));
 }
 
 TEST_F(PreviewClickTest, BrokenFileFailsToPreviewAndTheNextGoodOneWorks) {

@@ -34,6 +34,10 @@ FONTS = [
     ("FixtureNoFullBold.ttf", {1: "Fixture Nofull", 2: "Bold"}, 700, False, False, True, False),
     ("FixturePlain.ttf", {1: "Fixture Plain", 2: "Regular"}, 400, False, False, True, False),
     ("FixtureCafe.ttf", {1: "Fixture Caf\u00e9", 2: "Regular", 4: "Fixture Caf\u00e9"}, 400, False, False, True, False),
+    # Two families that no system has, the first name a prefix of the second;
+    # the second's weight and slant are not in its name.
+    ("ZqQuux.ttf", {1: "Zq Quux", 2: "Regular", 4: "Zq Quux"}, 400, False, False, True, False),
+    ("ZqQuuxWide.ttf", {1: "Zq Quux Wide", 2: "SemiBold Italic", 4: "Zq Quux Wide"}, 600, True, False, True, False),
 ]
 
 

@@ -34,6 +34,9 @@ void frmPreview::Form_Load() {
     txtPreview.setFontName(current.name);
     txtPreview.setFontBold(current.bold);
     txtPreview.setFontItalic(current.italic);
+    // A name that is not installed is drawn in the face the label draws it
+    // with, kept while this window is open.
+    if (main.lblPreview.drawnFace()) txtPreview.setDrawnFace(main.lblPreview.drawnFace());
     txtPreview.setFontSize(12);
     lblfntsze.setCaption(L"Font Size: 12");
     // The printable characters of the ANSI code page, one byte each: 33 to

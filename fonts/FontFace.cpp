@@ -1,0 +1,29 @@
+#include "fonts/FontFace.h"
+
+#include <algorithm>
+
+#include "fonts/FontFileTables.h"
+#include "fonts/TrueTypeMetrics.h"
+#include "fonts/TrueTypeNames.h"
+
+namespace {
+constexpr size_t FontNameLimit = 31;
+}  // namespace
+
+std::optional<FontFace> readFontFace(const FontTables& tables) {
+    auto family = tables.name ? readWindowsFamilyName(*tables.name) : std::nullopt;
+    if (!family) return std::nullopt;
+    // The OS/2 table's weight and italic bit, where present, as GDI reads them.
+    TrueTypeMetrics metrics = readTrueTypeMetrics(tables);
+    FontFace face;
+    face.family.assign(family->begin(), family->begin() + std::min(family->size(), FontNameLimit));
+    face.weight = metrics.weight;
+    face.italic = metrics.italic;
+    return face;
+}
+
+std::optional<FontFace> readFontFace(const std::wstring& path) {
+    auto file = FontFileTables::load(path);
+    if (!file) return std::nullopt;
+    return readFontFace(file->tables());
+}

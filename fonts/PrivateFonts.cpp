@@ -1,0 +1,61 @@
+#include "fonts/PrivateFonts.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "fonts/InstalledFonts.h"
+
+// A font file added for this process, removed again with its last owner.
+class PrivateFonts::LoadedFile {
+public:
+    explicit LoadedFile(std::wstring path) : path_(std::move(path)) {
+        added_ = AddFontResourceExW(path_.c_str(), FR_PRIVATE, nullptr) > 0;
+    }
+    LoadedFile(const LoadedFile&) = delete;
+    LoadedFile& operator=(const LoadedFile&) = delete;
+    ~LoadedFile() {
+        if (added_) RemoveFontResourceExW(path_.c_str(), FR_PRIVATE, nullptr);
+    }
+    bool added() const { return added_; }
+
+private:
+    std::wstring path_;
+    bool added_ = false;
+};
+
+std::optional<PrivateFace> PrivateFonts::faceOf(const std::wstring& fontPath) {
+    auto face = readFontFace(fontPath);
+    if (!face) return std::nullopt;
+    if (isInstalled(face->family)) return PrivateFace{*face, nullptr};
+    auto file = load(fontPath, *face);
+    if (!file) return std::nullopt;
+    return PrivateFace{*face, file};
+}
+
+bool PrivateFonts::isInstalled(const std::wstring& family) const {
+    return !isOwnFamily(family) && isInstalledFamily(family);
+}
+
+size_t PrivateFonts::loadedCount() const {
+    return static_cast<size_t>(std::count_if(loaded_.begin(), loaded_.end(),
+                                             [](const auto& entry) { return !entry.second.file.expired(); }));
+}
+
+bool PrivateFonts::isOwnFamily(const std::wstring& family) const {
+    return std::any_of(loaded_.begin(), loaded_.end(), [&](const auto& entry) {
+        return entry.second.family == family && !entry.second.file.expired();
+    });
+}
+
+// The file loaded once, however many hold it; nothing when the platform
+// refuses it or lists it under another family than the one read from it.
+std::shared_ptr<const PrivateFonts::LoadedFile> PrivateFonts::load(const std::wstring& fontPath,
+                                                                    const FontFace& face) {
+    std::erase_if(loaded_, [](const auto& entry) { return entry.second.file.expired(); });
+    if (auto found = loaded_.find(fontPath); found != loaded_.end()) return found->second.file.lock();
+    auto file = std::make_shared<const LoadedFile>(fontPath);
+    if (!file->added() || !isInstalledFamily(face.family)) return nullptr;
+    loaded_[fontPath] = Entry{face.family, file};
+    return file;
+}
