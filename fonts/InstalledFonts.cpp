@@ -51,16 +51,17 @@ std::vector<std::wstring> installedScreenFontFamilies() {
     return std::move(collection.names);
 }
 
-bool isInstalledFamily(const std::wstring& family) {
+bool InstalledFamilyLookup::isInstalled(const std::wstring& family) const {
     if (family.empty() || family.size() > FontNameLimit) return false;
-    ScreenDC screen;
     LOGFONTW named{};
     named.lfCharSet = DEFAULT_CHARSET;
     family.copy(named.lfFaceName, FontNameLimit);
     Lookup lookup{&family};
-    EnumFontFamiliesExW(screen.get(), &named, matchFamily, reinterpret_cast<LPARAM>(&lookup), 0);
+    EnumFontFamiliesExW(screen_.get(), &named, matchFamily, reinterpret_cast<LPARAM>(&lookup), 0);
     return lookup.found;
 }
+
+bool isInstalledFamily(const std::wstring& family) { return InstalledFamilyLookup().isInstalled(family); }
 
 std::optional<std::wstring> findLongestInstalledPrefix(const std::wstring& baseName,
                                                        const FamilyTest& isInstalled) {

@@ -7,13 +7,25 @@
 #include <string>
 #include <vector>
 
+#include "runtime/Handle.h"
+
 // Every font family the screen offers, in the platform's order, duplicates
 // included (a family is listed once for each of its character sets).
 std::vector<std::wstring> installedScreenFontFamilies();
 
-// Whether a screen font family of exactly this name, letter case included,
-// is installed; asked of the platform by name, without listing every
-// family. A name longer than a font name's 31 characters never is.
+// Asks the platform whether a screen font family of exactly a name, letter
+// case included, is installed, by that name, without listing every family.
+// A name longer than a font name's 31 characters never is. Holds one screen
+// DC while it lives: getting one costs about as much as a lookup.
+class InstalledFamilyLookup {
+public:
+    bool isInstalled(const std::wstring& family) const;
+
+private:
+    ScreenDC screen_;
+};
+
+// The same, once.
 bool isInstalledFamily(const std::wstring& family);
 
 using FamilyTest = std::function<bool(const std::wstring& family)>;

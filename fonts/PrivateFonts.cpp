@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "fonts/InstalledFonts.h"
 
 // A font file added for this process, removed again with its last owner.
 class PrivateFonts::LoadedFile {
@@ -27,14 +26,15 @@ private:
 std::optional<PrivateFace> PrivateFonts::faceOf(const std::wstring& fontPath) {
     auto face = readFontFace(fontPath);
     if (!face) return std::nullopt;
-    if (isInstalled(face->family)) return PrivateFace{*face, nullptr};
-    auto file = load(fontPath, *face);
+    InstalledFamilyLookup lookup;
+    if (isInstalled(face->family, lookup)) return PrivateFace{*face, nullptr};
+    auto file = load(fontPath, *face, lookup);
     if (!file) return std::nullopt;
     return PrivateFace{*face, file};
 }
 
-bool PrivateFonts::isInstalled(const std::wstring& family) const {
-    return !isOwnFamily(family) && isInstalledFamily(family);
+bool PrivateFonts::isInstalled(const std::wstring& family, const InstalledFamilyLookup& lookup) const {
+    return !isOwnFamily(family) && lookup.isInstalled(family);
 }
 
 size_t PrivateFonts::loadedCount() const {
@@ -51,11 +51,12 @@ bool PrivateFonts::isOwnFamily(const std::wstring& family) const {
 // The file loaded once, however many hold it; nothing when the platform
 // refuses it or lists it under another family than the one read from it.
 std::shared_ptr<const PrivateFonts::LoadedFile> PrivateFonts::load(const std::wstring& fontPath,
-                                                                    const FontFace& face) {
+                                                                    const FontFace& face,
+                                                                    const InstalledFamilyLookup& lookup) {
     std::erase_if(loaded_, [](const auto& entry) { return entry.second.file.expired(); });
     if (auto found = loaded_.find(fontPath); found != loaded_.end()) return found->second.file.lock();
     auto file = std::make_shared<const LoadedFile>(fontPath);
-    if (!file->added() || !isInstalledFamily(face.family)) return nullptr;
+    if (!file->added() || !lookup.isInstalled(face.family)) return nullptr;
     loaded_[fontPath] = Entry{face.family, file};
     return file;
 }

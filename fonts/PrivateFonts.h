@@ -10,6 +10,7 @@
 #include <string>
 
 #include "fonts/FontFace.h"
+#include "fonts/InstalledFonts.h"
 
 struct PrivateFace {
     FontFace face;
@@ -27,7 +28,7 @@ public:
 
     // Whether an installed family of exactly this name exists, not counting
     // the families loaded here (the platform lists them as installed).
-    bool isInstalled(const std::wstring& family) const;
+    bool isInstalled(const std::wstring& family, const InstalledFamilyLookup& lookup) const;
 
     // How many files are loaded here now.
     size_t loadedCount() const;
@@ -40,7 +41,8 @@ private:
     };
 
     bool isOwnFamily(const std::wstring& family) const;
-    std::shared_ptr<const LoadedFile> load(const std::wstring& fontPath, const FontFace& face);
+    std::shared_ptr<const LoadedFile> load(const std::wstring& fontPath, const FontFace& face,
+                                           const InstalledFamilyLookup& lookup);
 
     std::map<std::wstring, Entry> loaded_;  // by the file's path
 };

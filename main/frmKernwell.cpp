@@ -223,8 +223,10 @@ void frmKernwell::fleOpen_Click() {
         std::wstring faceName = GetFontName(fullPath);
         FontSpec font = lblPreview.font();
         std::wstring baseName = SplitFontStyle(faceName, font);
-        auto installed = findLongestInstalledPrefix(
-            baseName, [this](const std::wstring& family) { return privateFonts_.isInstalled(family); });
+        InstalledFamilyLookup lookup;
+        auto installed = findLongestInstalledPrefix(baseName, [&](const std::wstring& family) {
+            return privateFonts_.isInstalled(family, lookup);
+        });
         font.name = installed.value_or(baseName);
         std::optional<DrawnFace> face;
         if (!installed && !baseName.empty()) face = ownFace(fullPath);
