@@ -1,0 +1,381 @@
+// Times a click in the main window's file list, from the mouse input to the
+// preview label repainted, with 40 fonts of which half are installed and
+// half are not (renamed copies of the same files), at three numbers of
+// installed families: what the test prefix has, about 2,000 and about
+// 6,800. The extra families are copies of a fixture font, each renamed
+// within its name table and added for this process only (the platform
+// lists such fonts with the installed ones). Besides the whole click it
+// times its parts one by one on the same files.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fonts/FaceNameReader.h"
+#include "fonts/FontStyle.h"
+#include "fonts/InstalledFonts.h"
+#include "fonts/TrueTypeTables.h"
+#include "forms/Application.h"
+#include "main/frmKernwell.h"
+
+#if __has_include("fonts/PrivateFonts.h")
+#define KERNWELL_OWN_FACES 1
+#include "fonts/PrivateFonts.h"
+#endif
+
+#ifndef KERNWELL_FIXTURES
+#define KERNWELL_FIXTURES "../tests/fixtures"
+#endif
+
+namespace {
+using Clock = std::chrono::steady_clock;
+using Bytes = std::vector<unsigned char>;
+constexpr wchar_t ClickFolder[] = L"C:\\kwclick";
+constexpr wchar_t FamilyFolder[] = L"C:\\kwfamilies";
+constexpr int FontsOfEachKind = 20;
+constexpr int Rounds = 5;
+const int FamilyTargets[] = {0, 2000, 6800};
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+Bytes readFile(const std::wstring& path) {
+    Bytes bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+void writeFile(const std::wstring& path, const Bytes& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+// Replaces a word by another of the same length wherever the name table
+// holds it, in UTF-16 (Windows records) and in single bytes (Macintosh).
+bool renameInNameTable(Bytes& font, const std::string& from, const std::string& to) {
+    auto directory = readTableDirectory(ByteView(font));
+    auto name = directory ? findTableRecord(*directory, "name") : std::nullopt;
+    if (!name || size_t{name->offset} + name->length > font.size()) return false;
+    auto replace = [&](const Bytes& old, const Bytes& now) {
+        auto begin = font.begin() + name->offset, end = begin + name->length;
+        for (auto at = std::search(begin, end, old.begin(), old.end()); at != end;
+             at = std::search(at + 1, end, old.begin(), old.end()))
+            std::copy(now.begin(), now.end(), at);
+    };
+    auto wide = [](const std::string& text) {
+        Bytes bytes;
+        for (char c : text) bytes.insert(bytes.end(), {0, static_cast<unsigned char>(c)});
+        return bytes;
+    };
+    replace(wide(from), wide(to));
+    replace(Bytes(from.begin(), from.end()), Bytes(to.begin(), to.end()));
+    return true;
+}
+
+std::wstring windowsPath(const std::string& unixPath) {
+    std::wstring path = unixPath.starts_with('/') ? L"Z:" : L"";
+    for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
+}
+
+// Every second TrueType file of the system's font folders, in name order:
+// a spread of families, sizes and styles.
+std::vector<std::wstring> systemFonts() {
+    std::vector<std::wstring> all;
+    for (const wchar_t* folder : {L"dejavu", L"droid", L"liberation", L"noto"}) {
+        std::wstring base = std::wstring(L"Z:\\usr\\share\\fonts\\truetype\\") + folder + L"\\";
+        WIN32_FIND_DATAW found;
+        HANDLE find = FindFirstFileW((base + L"*.ttf").c_str(), &found);
+        if (find == INVALID_HANDLE_VALUE) continue;
+        do all.push_back(base + found.cFileName);
+        while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    std::sort(all.begin(), all.end());
+    std::vector<std::wstring> chosen;
+    for (size_t i = 0; i < all.size() && chosen.size() < FontsOfEachKind; i += 2) chosen.push_back(all[i]);
+    return chosen;
+}
+
+// The first word of the file's face name, which its family names share.
+std::string firstWord(const std::wstring& path) {
+    std::wstring face = readFaceName(path);
+    std::string word;
+    for (wchar_t c : face.substr(0, face.find(L' '))) word += static_cast<char>(c);
+    return word;
+}
+
+struct BenchFont {
+    std::wstring fileName;
+    bool installed;
+};
+
+// The system fonts, installed for this process, and a copy of each whose
+// names start with "Zq" instead, which no system has.
+std::vector<BenchFont> prepareClickFolder() {
+    CreateDirectoryW(ClickFolder, nullptr);
+    std::vector<BenchFont> fonts;
+    int index = 0;
+    for (const std::wstring& source : systemFonts()) {
+        std::string word = firstWord(source);
+        Bytes bytes = readFile(source);
+        if (word.size() < 3 || bytes.empty()) continue;
+        std::wstring name = L"f" + std::to_wstring(index++);
+        writeFile(std::wstring(ClickFolder) + L"\\" + name + L"a.ttf", bytes);
+        AddFontResourceExW(source.c_str(), FR_PRIVATE, nullptr);
+        fonts.push_back({name + L"a.ttf", true});
+        renameInNameTable(bytes, word, "Zq" + word.substr(2));
+        writeFile(std::wstring(ClickFolder) + L"\\" + name + L"b.ttf", bytes);
+        fonts.push_back({name + L"b.ttf", false});
+    }
+    return fonts;
+}
+
+size_t familyCount() {
+    std::vector<std::wstring> names = installedScreenFontFamilies();
+    return std::set<std::wstring>(names.begin(), names.end()).size();
+}
+
+// Adds renamed copies of a fixture font until the platform lists `target`
+// families; each family is seven letters of its own and " Sans".
+void addFamilies(size_t target, int& added, const Bytes& fixture) {
+    CreateDirectoryW(FamilyFolder, nullptr);
+    size_t count = familyCount();
+    for (; count < target; ++count, ++added) {
+        std::string word = "Gen";
+        for (int n = added, i = 0; i < 4; ++i, n /= 26) word += static_cast<char>('a' + n % 26);
+        Bytes bytes = fixture;
+        renameInNameTable(bytes, "Fixture", word);
+        std::wstring path = std::wstring(FamilyFolder) + L"\\g" + std::to_wstring(added) + L".ttf";
+        writeFile(path, bytes);
+        AddFontResourceExW(path.c_str(), FR_PRIVATE, nullptr);
+    }
+}
+
+// Counts the preview label's paints: a STATIC control asks its parent for
+// its colours each time it paints.
+WNDPROC originalMainProc = nullptr;
+HWND countedLabel = nullptr;
+int labelPaints = 0;
+
+LRESULT CALLBACK countingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == countedLabel) ++labelPaints;
+    return CallWindowProcW(originalMainProc, hwnd, message, wParam, lParam);
+}
+
+// Scrolls the entry into view and paints the list, as the user would have
+// before clicking; not part of the click.
+void scrollTo(HWND list, int index) {
+    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    UpdateWindow(list);
+}
+
+void clickEntry(HWND list, int index) {
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(list, WM_LBUTTONUP, 0, point);
+}
+
+struct Figures {
+    std::vector<double> whole, wholeInstalled, wholeNotInstalled, listBox, faceName, search, ownFace,
+        ownFaceRelease, label, repaint, work;
+    std::vector<int> paints;
+};
+
+std::wstring searched(const std::wstring& baseName) {
+#ifdef KERNWELL_OWN_FACES
+    InstalledFamilyLookup lookup;
+    auto isInstalled = [&](const std::wstring& family) { return lookup.isInstalled(family); };
+    return findLongestInstalledPrefix(baseName, isInstalled).value_or(baseName);
+#else
+    return longestInstalledPrefix(baseName, installedScreenFontFamilies());
+#endif
+}
+
+// The label's update as the click makes it, with the click's own font.
+void updateLabel(Label& label, const FontSpec& font, const std::wstring& path) {
+#ifdef KERNWELL_OWN_FACES
+    (void)path;
+    label.setFontAndCaption(font, label.drawnFace(), font.name);
+#else
+    (void)path;
+    label.setFontBold(!label.font().bold);
+    label.setFontItalic(!label.font().italic);
+    label.setFontName(font.name);
+    label.setCaption(font.name);
+#endif
+}
+
+void measureParts(frmKernwell& main, const std::vector<BenchFont>& fonts, Figures& figures) {
+    for (int round = 0; round < Rounds; ++round) {
+        for (size_t i = 0; i < fonts.size(); ++i) {
+            std::wstring path = std::wstring(ClickFolder) + L"\\" + fonts[i].fileName;
+            auto start = Clock::now();
+            std::wstring face = readFaceName(path);
+            figures.faceName.push_back(msSince(start));
+            std::wstring baseName = SplitFontStyle(face).baseName;
+            auto searchStart = Clock::now();
+            std::wstring shown = searched(baseName);
+            figures.search.push_back(msSince(searchStart));
+            figures.work.push_back(msSince(start));
+#ifdef KERNWELL_OWN_FACES
+            if (!fonts[i].installed) {
+                auto loadStart = Clock::now();
+                PrivateFonts loader;
+                auto own = loader.faceOf(path);
+                double loaded = msSince(loadStart);
+                own.reset();
+                figures.ownFace.push_back(loaded);
+                figures.ownFaceRelease.push_back(msSince(loadStart) - loaded);
+            }
+#endif
+            FontSpec font = main.lblPreview.font();
+            font.name = shown.empty() ? L"MS Sans Serif" : shown;
+            auto labelStart = Clock::now();
+            updateLabel(main.lblPreview, font, path);
+            figures.label.push_back(msSince(labelStart));
+            auto paintStart = Clock::now();
+            RedrawWindow(main.lblPreview.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            figures.repaint.push_back(msSince(paintStart));
+        }
+    }
+}
+
+void measureClicks(frmKernwell& main, const std::vector<BenchFont>& fonts, Figures& figures) {
+    const std::vector<std::wstring>& names = main.fleOpen.fileNames();
+    for (int round = 0; round < Rounds; ++round) {
+        for (const BenchFont& font : fonts) {
+            int index = static_cast<int>(std::find(names.begin(), names.end(), font.fileName) - names.begin());
+            scrollTo(main.fleOpen.hwnd(), index);
+            labelPaints = 0;
+            auto start = Clock::now();
+            clickEntry(main.fleOpen.hwnd(), index);
+            UpdateWindow(main.hwnd());
+            double ms = msSince(start);
+            figures.whole.push_back(ms);
+            (font.installed ? figures.wholeInstalled : figures.wholeNotInstalled).push_back(ms);
+            figures.paints.push_back(labelPaints);
+        }
+    }
+    // The list box's own share: the same input with nothing handling the click.
+    auto handler = std::move(main.fleOpen.onClick);
+    main.fleOpen.onClick = [] {};
+    for (int round = 0; round < Rounds; ++round) {
+        for (size_t i = 0; i < fonts.size(); ++i) {
+            scrollTo(main.fleOpen.hwnd(), static_cast<int>(i));
+            auto start = Clock::now();
+            clickEntry(main.fleOpen.hwnd(), static_cast<int>(i));
+            figures.listBox.push_back(msSince(start));
+        }
+    }
+    main.fleOpen.onClick = std::move(handler);
+}
+
+// Shows the main window with a game folder registered, so that no box
+// interrupts its start, and points its browser at the click folder.
+frmKernwell& showMainWindow() {
+    HKEY scratch = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\KernwellBenchMachine", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &scratch, nullptr);
+    HKEY game = nullptr;
+    RegCreateKeyExW(scratch, L"Software\\Sports Interactive Ltd\\Championship Manager 01-02", 0, nullptr, 0,
+                    KEY_ALL_ACCESS, nullptr, &game, nullptr);
+    const wchar_t location[] = L"C:\\";
+    RegSetValueExW(game, L"Location", 0, REG_SZ, reinterpret_cast<const BYTE*>(location), sizeof(location));
+    RegCloseKey(game);
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, scratch);
+    frmKernwell& main = frmKernwell::instance();
+    main.Show();
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    RegCloseKey(scratch);
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KernwellBenchMachine");
+    main.dirOpen.setPath(ClickFolder);
+    countedLabel = main.lblPreview.hwnd();
+    originalMainProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(main.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(countingProc)));
+    return main;
+}
+
+void removeFolder(const wchar_t* folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((std::wstring(folder) + L"\\*.ttf").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do DeleteFileW((std::wstring(folder) + L"\\" + found.cFileName).c_str());
+        while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    RemoveDirectoryW(folder);
+}
+}  // namespace
+
+int main() {
+    Application::Session session;
+    DeleteFileW(tempFontResourcePath().c_str());
+    std::vector<BenchFont> fonts = prepareClickFolder();
+    Bytes fixture = readFile(windowsPath(KERNWELL_FIXTURES) + L"\\FixtureSans.ttf");
+    if (fonts.size() < 2 * FontsOfEachKind || fixture.empty()) {
+        std::printf("needs %d fonts under /usr/share/fonts/truetype and the fixture fonts\n", FontsOfEachKind);
+        return 1;
+    }
+    frmKernwell& main = showMainWindow();
+#ifdef KERNWELL_OWN_FACES
+    std::printf("build: own faces, prefix search by name\n");
+#else
+    std::printf("build: prefix search over the full list\n");
+#endif
+    std::printf("%zu fonts (%d installed, %d not), %d rounds; medians in ms\n", fonts.size(), FontsOfEachKind,
+                FontsOfEachKind, Rounds);
+    std::printf("  families: installed families the platform lists\n"
+                "  click: whole click, mouse input to label repainted (all / installed / not installed)\n"
+                "  paints: label paints in one click\n"
+                "  work: face name + style split + prefix search, outside the window\n"
+                "  parts: list box (input alone), face name, prefix search, own face (load a not-installed\n"
+                "         file's face + remove it again; - before), label update (font and caption, with\n"
+                "         its own paints),\n"
+                "         repaint (one more paint of the label)\n");
+    std::printf("%8s %7s %7s %7s %6s %6s | %7s %7s %7s %11s %7s %7s\n", "families", "click", "inst", "not",
+                "paints", "work", "listbox", "face", "search", "own", "label", "repaint");
+    int added = 0;
+    for (int target : FamilyTargets) {
+        addFamilies(static_cast<size_t>(target), added, fixture);
+        Figures figures;
+        measureClicks(main, fonts, figures);
+        measureParts(main, fonts, figures);
+        std::vector<double> paints(figures.paints.begin(), figures.paints.end());
+        char own[32] = "-";
+        if (!figures.ownFace.empty())
+            std::snprintf(own, sizeof own, "%.2f+%.2f", median(figures.ownFace), median(figures.ownFaceRelease));
+        std::printf("%8zu %7.2f %7.2f %7.2f %6.0f %6.2f | %7.2f %7.2f %7.2f %11s %7.2f %7.2f\n", familyCount(),
+                    median(figures.whole), median(figures.wholeInstalled), median(figures.wholeNotInstalled),
+                    median(paints), median(figures.work), median(figures.listBox), median(figures.faceName),
+                    median(figures.search), own, median(figures.label), median(figures.repaint));
+        std::fflush(stdout);
+    }
+    // The program's own end would ask the quit question; the process's end
+    // removes the fonts it added.
+    removeFolder(ClickFolder);
+    removeFolder(FamilyFolder);
+    return 0;
+}
