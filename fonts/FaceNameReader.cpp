@@ -14,23 +14,22 @@
 #include "runtime/Text.h"
 
 namespace {
-// Deletes the built resource file when reading it ends, however it ends:
-// a file left behind would make every later build fail.
-class DeleteOnExit {
-public:
-    explicit DeleteOnExit(std::wstring path) : path_(std::move(path)) {}
-    DeleteOnExit(const DeleteOnExit&) = delete;
-    DeleteOnExit& operator=(const DeleteOnExit&) = delete;
-    ~DeleteOnExit() { DeleteFileW(path_.c_str()); }
+// Opens the built resource file so that it is deleted when it is closed,
+// however reading it ends: a file left behind would make every later build
+// fail. A file that cannot be opened so is deleted at once.
+FileHandle openToReadOnce(const std::wstring& path) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (!file) {
+        DWORD error = GetLastError();
+        DeleteFileW(path.c_str());
+        SetLastError(error);
+        raiseLastError();
+    }
+    return file;
+}
 
-private:
-    std::wstring path_;
-};
-
-std::string readAllRaw(const std::wstring& path) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) raiseLastError();
+std::string readAllRaw(const FileHandle& file) {
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size)) raiseLastError();
     if (size.QuadPart > MAXDWORD) raiseError(err::OutOfMemory);
@@ -111,6 +110,6 @@ std::wstring readFaceName(const std::wstring& fontPath, const std::wstring& reso
 std::wstring readFaceNameWith(const std::wstring& fontPath, const FontResourceBuilderFn& build,
                               const std::wstring& resourcePath) {
     if (!build(1, resourcePath.c_str(), fontPath.c_str(), nullptr)) return {};
-    DeleteOnExit cleanup(resourcePath);
-    return nameFrom(readAllRaw(resourcePath));
+    FileHandle built = openToReadOnce(resourcePath);
+    return nameFrom(readAllRaw(built));
 }
