@@ -27,6 +27,7 @@ int CALLBACK collectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
         return 0;
     }
 }
+
 struct Lookup {
     const std::wstring* family;
     bool found = false;

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
-
+#include <utility>
 
 // A font file added for this process, removed again with its last owner.
 class PrivateFonts::LoadedFile {
@@ -35,11 +35,6 @@ std::optional<PrivateFace> PrivateFonts::faceOf(const std::wstring& fontPath) {
 
 bool PrivateFonts::isInstalled(const std::wstring& family, const InstalledFamilyLookup& lookup) const {
     return !isOwnFamily(family) && lookup.isInstalled(family);
-}
-
-size_t PrivateFonts::loadedCount() const {
-    return static_cast<size_t>(std::count_if(loaded_.begin(), loaded_.end(),
-                                             [](const auto& entry) { return !entry.second.file.expired(); }));
 }
 
 bool PrivateFonts::isOwnFamily(const std::wstring& family) const {

@@ -30,9 +30,6 @@ public:
     // the families loaded here (the platform lists them as installed).
     bool isInstalled(const std::wstring& family, const InstalledFamilyLookup& lookup) const;
 
-    // How many files are loaded here now.
-    size_t loadedCount() const;
-
 private:
     class LoadedFile;
     struct Entry {

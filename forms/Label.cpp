@@ -47,7 +47,7 @@ void Label::setFontAndCaption(const FontSpec& font, const std::optional<DrawnFac
     if (font.name.empty()) {
         FontSpec unnamed = font;
         unnamed.name = font_.spec().name;
-        if (!(unnamed == font_.spec())) changeFont(unnamed);
+        if (unnamed != font_.spec()) changeFont(unnamed);
         raiseError(err::InvalidProperty);
     }
     // Setting the caption repaints the label, with the new font.
