@@ -214,15 +214,11 @@ std::wstring searched(const std::wstring& baseName) {
 #endif
 }
 
-// The label's update as the click makes it, with the click's own font.
-void updateLabel(Label& label, const FontSpec& font, const std::wstring& path) {
+// The label's update as the click makes it when neither style flag changes.
+void updateLabel(Label& label, const FontSpec& font) {
 #ifdef KERNWELL_OWN_FACES
-    (void)path;
     label.setFontAndCaption(font, label.drawnFace(), font.name);
 #else
-    (void)path;
-    label.setFontBold(!label.font().bold);
-    label.setFontItalic(!label.font().italic);
     label.setFontName(font.name);
     label.setCaption(font.name);
 #endif
@@ -254,7 +250,7 @@ void measureParts(frmKernwell& main, const std::vector<BenchFont>& fonts, Figure
             FontSpec font = main.lblPreview.font();
             font.name = shown.empty() ? L"MS Sans Serif" : shown;
             auto labelStart = Clock::now();
-            updateLabel(main.lblPreview, font, path);
+            updateLabel(main.lblPreview, font);
             figures.label.push_back(msSince(labelStart));
             auto paintStart = Clock::now();
             RedrawWindow(main.lblPreview.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
