@@ -348,9 +348,8 @@ int main() {
                 "  paints: label paints in one click\n"
                 "  work: face name + style split + prefix search, outside the window\n"
                 "  parts: list box (input alone), face name, prefix search, own face (load a not-installed\n"
-                "         file's face + remove it again; - before), label update (font and caption, with\n"
-                "         its own paints),\n"
-                "         repaint (one more paint of the label)\n");
+                "         file's face + remove it again; - before), label update (font and caption,\n"
+                "         with the paints they make), repaint (one more paint of the label)\n");
     std::printf("%8s %7s %7s %7s %6s %6s | %7s %7s %7s %11s %7s %7s\n", "families", "click", "inst", "not",
                 "paints", "work", "listbox", "face", "search", "own", "label", "repaint");
     int added = 0;
