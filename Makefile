@@ -9,16 +9,18 @@ DEMOPREFIX := $(CURDIR)/$(BUILD)/wineprefix-demo
 DPIPREFIX  := $(CURDIR)/$(BUILD)/wineprefix-test144
 # Test processes must never touch the user's own ~/.wine.
 WINE_ENV    = WINEDEBUG=-all WINEARCH=win32
-APT_PACKAGES := wine wine32:i386 mingw-w64 g++-mingw-w64-i686-posix cmake make googletest
+APT_PACKAGES := wine wine32:i386 fonts-wine mingw-w64 g++-mingw-w64-i686-posix cmake make googletest
+# Wine's own fonts ("MS Sans Serif", "Marlett", Tahoma), from Debian's fonts-wine.
+WINE_FONTS := /usr/share/wine/fonts
 
-.PHONY: all deps build run test test-dpi bench fuzz clean screenshots
+.PHONY: all deps build program display run test test-dpi bench fuzz clean screenshots dist check-reproducible
 
 all: build
 
 # Installs only what is missing, so a set-up machine pays nothing.
 deps:
 	@if ! command -v i686-w64-mingw32-g++-posix >/dev/null || ! command -v cmake >/dev/null \
-	   || [ ! -d /usr/src/googletest ] || ! dpkg -s wine32:i386 >/dev/null 2>&1; then \
+	   || [ ! -d /usr/src/googletest ] || ! dpkg -s wine32:i386 >/dev/null 2>&1 || [ ! -d $(WINE_FONTS) ]; then \
 	  echo "Installing build and test dependencies"; \
 	  dpkg --add-architecture i386 && apt-get update -q && \
 	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q $(APT_PACKAGES); \
@@ -29,6 +31,18 @@ $(BUILD)/CMakeCache.txt: | deps
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The program alone, without GoogleTest, the tests and the benchmarks, which
+# `make run` and `make dist` never use.
+program: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target Kernwell -j $(JOBS)
+
+# Debian's Wine does not find its own fonts, so "MS Sans Serif" and "Marlett"
+# fall back to Liberation Sans (a close box shows the letter "r"); a copy in
+# the prefix's Fonts folder mends it. Also added to a prefix made earlier.
+%/.wine-fonts: %/.ready
+	cp $(WINE_FONTS)/* $*/drive_c/windows/Fonts/
+	touch $@
 
 # A throwaway prefix for the tests, on Wine's null display driver so no X
 # display is needed. Created once (about 15 s) and kept in the build folder.
@@ -42,7 +56,7 @@ $(TESTPREFIX)/.ready: | deps
 # Tests run against a warm prefix: a persistent server and Wine's services
 # started once with no output pipes attached (otherwise ctest waits on a
 # pipe that the services inherited from the first test).
-test: build $(TESTPREFIX)/.ready test-dpi
+test: build $(TESTPREFIX)/.wine-fonts test-dpi
 	@export WINEPREFIX=$(TESTPREFIX) $(WINE_ENV); \
 	wineserver -p >/dev/null 2>&1 </dev/null & \
 	WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
@@ -60,7 +74,7 @@ $(DPIPREFIX)/.ready: | deps
 	WINEPREFIX=$(DPIPREFIX) wineserver -w
 	touch $@
 
-test-dpi: build $(DPIPREFIX)/.ready
+test-dpi: build $(DPIPREFIX)/.wine-fonts
 	@export WINEPREFIX=$(DPIPREFIX) $(WINE_ENV); \
 	wineserver -p >/dev/null 2>&1 </dev/null & \
 	WINEPREFIX=$(DPIPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
@@ -81,11 +95,19 @@ $(DEMOPREFIX)/.ready: | deps
 	WINEPREFIX=$(DEMOPREFIX) wineserver -w
 	touch $@
 
+# Wine's X11 driver needs a display; without one Wine fails silently under
+# WINEDEBUG=-all, so say so before building anything.
+display:
+	@if [ "$$(uname -s)" = Linux ] && [ -z "$${DISPLAY:-}" ] && [ -z "$${WAYLAND_DISPLAY:-}" ]; then \
+	  echo "make run: no display (DISPLAY and WAYLAND_DISPLAY are not set)." >&2; \
+	  echo "Start it from a desktop session, or on a virtual display: xvfb-run -a make run" >&2; \
+	  exit 1; fi
+
 ifeq ($(WINEPREFIX),)
-run: build $(DEMOPREFIX)/.ready
+run: display program $(DEMOPREFIX)/.wine-fonts
 	WINEPREFIX=$(DEMOPREFIX) WINEDEBUG=-all wine $(BUILD)/Kernwell.exe
 else
-run: build
+run: display program
 	WINEDEBUG=-all wine $(BUILD)/Kernwell.exe
 endif
 
