@@ -134,5 +134,32 @@ screenshots: build $(DEMOPREFIX)/.ready
 	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q xvfb xdotool imagemagick; fi
 	BUILD=$(BUILD) tools/take_screenshots.sh
 
+# The release zip a Windows player downloads: the program, a read-me with
+# Windows line endings, and their SHA-256 sums. Reproducible: file times are
+# the last commit's (or SOURCE_DATE_EPOCH), names are stored in a fixed order
+# without extra fields, so two clean builds give the same bytes.
+VERSION_PART = $(shell sed -n 's/^\#define KERNWELL_VERSION_$(1) *//p' resources/resource.h)
+VERSION      := $(call VERSION_PART,MAJOR).$(call VERSION_PART,MINOR).$(call VERSION_PART,REVISION)
+RELEASE      := Glyphwright-$(VERSION)
+DIST         := $(BUILD)/dist
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 1009843200)
+RELEASE_FILES := Kernwell.exe ReadMe.txt SHA256SUMS
+
+dist: program
+	@command -v zip >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -q zip
+	rm -rf $(DIST) && mkdir -p $(DIST)/$(RELEASE)
+	cp $(BUILD)/Kernwell.exe $(DIST)/$(RELEASE)/
+	sed -e 's/@VERSION@/$(VERSION)/' -e 's/$$/\r/' docs/ReadMe.txt > $(DIST)/$(RELEASE)/ReadMe.txt
+	cd $(DIST)/$(RELEASE) && sha256sum Kernwell.exe ReadMe.txt > SHA256SUMS
+	cd $(DIST) && chmod 644 $(RELEASE)/* && \
+	  TZ=UTC touch -d @$(SOURCE_DATE_EPOCH) $(addprefix $(RELEASE)/,$(RELEASE_FILES)) && \
+	  TZ=UTC zip -X -D -q $(RELEASE).zip $(addprefix $(RELEASE)/,$(RELEASE_FILES)) && \
+	  sha256sum $(RELEASE).zip > $(RELEASE).zip.sha256
+	@echo "Release: $(DIST)/$(RELEASE).zip"; cat $(DIST)/$(RELEASE).zip.sha256
+
+# Builds the release twice from clean in two folders and compares the bytes.
+check-reproducible:
+	tools/check_reproducible.sh
+
 clean:
 	rm -rf $(BUILD)
