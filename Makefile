@@ -128,10 +128,13 @@ fuzz:
 	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q clang libclang-rt-14-dev; fi
 	$(MAKE) -C fuzz run BUILD=$(CURDIR)/$(BUILD)/fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 
-# The README's screenshots, taken on a private Xvfb display.
-screenshots: build $(DEMOPREFIX)/.ready
-	@if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null || ! command -v import >/dev/null; then \
-	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q xvfb xdotool imagemagick; fi
+# The README's pictures, taken in a throwaway prefix on a free Xvfb display.
+screenshots: program
+	@if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null || ! command -v import >/dev/null \
+	   || ! command -v xwininfo >/dev/null || [ ! -d /usr/share/fonts/truetype/dejavu ] \
+	   || [ ! -d /usr/share/fonts/truetype/liberation ]; then \
+	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q xvfb xdotool x11-utils imagemagick \
+	    fonts-dejavu-core fonts-liberation; fi
 	BUILD=$(BUILD) tools/take_screenshots.sh
 
 # The release zip a Windows player downloads: the program, a read-me with

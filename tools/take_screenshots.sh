@@ -1,43 +1,151 @@
 #!/bin/sh
-# Takes the README's screenshots: runs the program in the demonstration
-# prefix inside a Wine virtual desktop on a private Xvfb display and clicks
-# through it with xdotool. Needs xvfb, xdotool and imagemagick (Debian
-# packages); run it after `make run` has built the program and the prefix.
-# The click positions follow the windows' layout centred on an 800 x 600
-# desktop at 96 DPI.
+# Takes the README's pictures (docs/*.png): runs the program in a throwaway
+# prefix made like the demonstration prefix, inside a Wine virtual desktop
+# on a free Xvfb display, drives it with the keyboard and the mouse through
+# xdotool, and waits for each window instead of sleeping. Fails when a
+# picture could not be taken; docs/ is only touched when all were taken, and
+# nothing else is left behind. Needs xvfb, xdotool, x11-utils and
+# imagemagick; run it through `make screenshots`, which builds the program.
 set -eu
 BUILD=${BUILD:-build}
-PREFIX=$(pwd)/$BUILD/wineprefix-demo
-mkdir -p docs
-OUT=docs
-DISPLAY_NUMBER=:93
-export WINEPREFIX="$PREFIX" WINEDEBUG=-all DISPLAY=$DISPLAY_NUMBER
+TIMEOUT=${TIMEOUT:-60}
+work=$(mktemp -d)
+prefix=$work/prefix
 
-Xvfb $DISPLAY_NUMBER -screen 0 800x600x24 >/dev/null 2>&1 &
-XVFB=$!
-trap 'wineserver -k 2>/dev/null || true; kill $XVFB 2>/dev/null || true' EXIT
-sleep 1
-# The fixture fonts give the preview something of ours to show.
-cp tests/fixtures/FixtureSansBold.ttf tests/fixtures/FixtureSerifItalic.ttf "$PREFIX/drive_c/windows/Fonts/"
+fail() { echo "take_screenshots: $*" >&2; exit 1; }
 
-shot() { sleep "$1"; import -window root "$OUT/$2"; }
-click() { xdotool mousemove "$1" "$2" click 1; }
+cleanup() {
+  [ -d "$prefix" ] && WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
 
-wine explorer /desktop=Glyphwright,800x600 "$BUILD/Kernwell.exe" >/dev/null 2>&1 &
-# The splash stays one second: keep the first frame that shows it (its
-# white face makes the picture larger than an empty desktop's).
-for i in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20; do
-  sleep 0.1
-  import -window root "$OUT/splash-try.png"
-  if [ "$(stat -c %s "$OUT/splash-try.png")" -gt 3000 ]; then
-    mv "$OUT/splash-try.png" "$OUT/splash.png"; break
-  fi
+# The prefix sees only Liberation among the Linux fonts (Wine's stand-ins for
+# the core Windows fonts), so, as on Windows, the installed fonts are those of
+# its Fonts folder, and a font elsewhere is really not installed.
+cat >"$work/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<fontconfig><dir>/usr/share/fonts/truetype/liberation</dir><cachedir>$work/fontconfig</cachedir></fontconfig>
+EOF
+export FONTCONFIG_FILE="$work/fonts.conf" WINEPREFIX="$prefix" WINEDEBUG=-all
+make --no-print-directory DEMOPREFIX="$prefix" "$prefix/.wine-fonts" >/dev/null
+program_folder="$prefix/drive_c/Program Files/Glyphwright"
+mkdir -p "$program_folder"
+cp "$BUILD/Kernwell.exe" "$program_folder/"
+
+# A font that a player has just downloaded: in their Downloads folder, not
+# installed. Wine links that folder to the Linux home; here it is a real one.
+user=$(ls "$prefix/drive_c/users" | grep -vx Public | head -n 1)
+downloads="$prefix/drive_c/users/$user/Downloads"
+rm -f "$downloads" && mkdir "$downloads"
+cp /usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf "$downloads/"
+
+# Xvfb picks a free display number itself and writes it to descriptor 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+waited=0
+until [ -s "$work/display" ]; do
+  sleep 0.1; waited=$((waited + 1))
+  [ "$waited" -lt $((TIMEOUT * 10)) ] || fail "Xvfb did not start"
 done
-shot 3 main-window.png
-click 430 284            # DejaVuSans-Bold.ttf in the file list
-shot 1.5 main-window-preview.png
-click 218 167            # Full Preview
-shot 1.5 full-preview.png
-click 613 123            # its close box
-click 275 167            # About
-shot 1.5 about.png
+export DISPLAY=":$(cat "$work/display")"
+
+# The first visible window whose title matches, waited for up to TIMEOUT.
+window() {
+  timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1 |
+    grep . || fail "no window \"$1\" appeared"
+}
+
+# Waits until the desktop stops changing (two equal frames in a row), so a
+# picture never shows a window half drawn.
+settle() {
+  import -window "$desktop" "$work/frame-a.rgb"
+  tries=0
+  while :; do
+    sleep 0.3
+    import -window "$desktop" "$work/frame-b.rgb"
+    cmp -s "$work/frame-a.rgb" "$work/frame-b.rgb" && return 0
+    mv "$work/frame-b.rgb" "$work/frame-a.rgb"
+    tries=$((tries + 1))
+    [ "$tries" -lt $((TIMEOUT * 3)) ] || fail "the desktop never stopped changing"
+  done
+}
+
+shot() {
+  settle
+  import -window "$desktop" "$work/$1" || fail "could not take $1"
+}
+
+# Clicks at a point given relative to a window's top-left corner.
+click() {
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}')"
+  xdotool mousemove $((x + $2)) $((y + $3)) click 1
+}
+
+# Starts the program in a virtual desktop of the given size, from the given
+# Windows folder (the folder the C: drive's list goes back to).
+start() {
+  (cd "$2" && wine explorer /desktop=Glyphwright,"$1" 'C:\Program Files\Glyphwright\Kernwell.exe' >/dev/null 2>&1 &)
+  desktop=$(window '^Glyphwright - Wine desktop$')
+}
+
+stop() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+}
+
+main_title='^The Tessaline Glyphwright 01/02'
+
+start 800x600 "$downloads"
+# The splash stays a second: catch it as soon as it shows, then make sure it
+# was still there when the picture was taken.
+waited=0
+until splash=$(xdotool search --onlyvisible --classname 'kernwell.exe' 2>/dev/null | head -n 1) && [ -n "$splash" ]; do
+  waited=$((waited + 1)); [ "$waited" -lt $((TIMEOUT * 20)) ] || fail "the splash never showed"
+  sleep 0.05
+done
+import -window "$desktop" "$work/splash.png"
+xdotool search --onlyvisible --name "$main_title" >/dev/null 2>&1 && fail "the splash had gone before its picture"
+
+main=$(window "$main_title")
+shot main-window.png
+
+# The file list lists the Fonts folder; its third entry is DejaVuSans-Bold.ttf.
+click "$main" 250 137
+xdotool key Down Down
+shot main-window-preview.png
+
+xdotool key alt+p
+preview=$(window '^Full Preview$')
+shot full-preview.png
+xdotool key alt+F4
+
+xdotool key alt+a
+about=$(window '^About Glyphwright 01/02$')
+shot about.png
+xdotool key Return
+
+# Drive Z: and back to C:, whose current folder is Downloads: the font
+# there is not installed.
+click "$main" 100 107
+xdotool key Escape z c
+click "$main" 250 137
+shot main-window-not-installed.png
+xdotool key alt+p
+preview=$(window '^Full Preview$')
+shot full-preview-not-installed.png
+stop
+
+# The main window on a screen at 144 dots per inch.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+stop
+start 1200x900 "$downloads"
+main=$(window "$main_title")
+shot main-window-144dpi.png
+stop
+
+mkdir -p docs
+mv "$work"/*.png docs/
+echo "Pictures taken: $(cd docs && ls *.png | tr '\n' ' ')"
