@@ -131,7 +131,7 @@ fuzz:
 # The README's pictures, taken in a throwaway prefix on a free Xvfb display.
 screenshots: program
 	@if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null || ! command -v import >/dev/null \
-	   || ! command -v xwininfo >/dev/null || [ ! -d /usr/share/fonts/truetype/dejavu ] \
+	   || ! command -v xwininfo >/dev/null || [ ! -f /usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf ] \
 	   || [ ! -d /usr/share/fonts/truetype/liberation ]; then \
 	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q xvfb xdotool x11-utils imagemagick \
 	    fonts-dejavu-core fonts-liberation; fi

@@ -39,7 +39,8 @@ cp "$BUILD/Kernwell.exe" "$program_folder/"
 # installed. Wine links that folder to the Linux home; here it is a real one.
 user=$(ls "$prefix/drive_c/users" | grep -vx Public | head -n 1)
 downloads="$prefix/drive_c/users/$user/Downloads"
-rm -f "$downloads" && mkdir "$downloads"
+if [ -L "$downloads" ]; then rm "$downloads"; fi
+mkdir -p "$downloads"
 cp /usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf "$downloads/"
 
 # Xvfb picks a free display number itself and writes it to descriptor 3.
