@@ -31,6 +31,9 @@ cat >"$work/fonts.conf" <<EOF
 EOF
 export FONTCONFIG_FILE="$work/fonts.conf" WINEPREFIX="$prefix" WINEDEBUG=-all
 make --no-print-directory DEMOPREFIX="$prefix" "$prefix/.wine-fonts" >/dev/null
+# A caret that does not blink, so that the same program gives the same pictures.
+wine reg add 'HKCU\Control Panel\Desktop' /v CursorBlinkRate /d -1 /f >/dev/null 2>&1
+wineserver -w
 program_folder="$prefix/drive_c/Program Files/Glyphwright"
 mkdir -p "$program_folder"
 cp "$BUILD/Kernwell.exe" "$program_folder/"
