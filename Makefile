@@ -39,7 +39,9 @@ program: deps $(BUILD)/CMakeCache.txt
 
 # Debian's Wine does not find its own fonts, so "MS Sans Serif" and "Marlett"
 # fall back to Liberation Sans (a close box shows the letter "r"); a copy in
-# the prefix's Fonts folder mends it. Also added to a prefix made earlier.
+# the prefix's Fonts folder mends it. The tests get them too, so that they
+# see the windows' own font as Windows has it. Also added to a prefix made
+# earlier.
 %/.wine-fonts: %/.ready
 	cp $(WINE_FONTS)/* $*/drive_c/windows/Fonts/
 	touch $@
