@@ -39,11 +39,9 @@ program: deps $(BUILD)/CMakeCache.txt
 
 # Debian's Wine does not find its own fonts, so "MS Sans Serif" and "Marlett"
 # fall back to Liberation Sans (a close box shows the letter "r"); a copy in
-# the prefix's Fonts folder mends it, also in a prefix made earlier. Only the
-# prefixes that show windows get it: with these fonts, Wine answers a lookup
-# of a substitute name ("MS Shell Dlg", "Helvetica") by name as an installed
-# family that the full list of families lacks, and the installed-font tests
-# catch that disagreement.
+# the prefix's Fonts folder mends it, also in a prefix made earlier. The test
+# prefixes get it too, so that the tests see the fonts a player's prefix has
+# (with them, the substitute names such as "MS Shell Dlg" lead somewhere).
 %/.wine-fonts: %/.ready
 	cp $(WINE_FONTS)/* $*/drive_c/windows/Fonts/
 	touch $@
@@ -60,7 +58,7 @@ $(TESTPREFIX)/.ready: | deps
 # Tests run against a warm prefix: a persistent server and Wine's services
 # started once with no output pipes attached (otherwise ctest waits on a
 # pipe that the services inherited from the first test).
-test: build $(TESTPREFIX)/.ready test-dpi
+test: build $(TESTPREFIX)/.wine-fonts test-dpi
 	@export WINEPREFIX=$(TESTPREFIX) $(WINE_ENV); \
 	wineserver -p >/dev/null 2>&1 </dev/null & \
 	WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
@@ -78,7 +76,7 @@ $(DPIPREFIX)/.ready: | deps
 	WINEPREFIX=$(DPIPREFIX) wineserver -w
 	touch $@
 
-test-dpi: build $(DPIPREFIX)/.ready
+test-dpi: build $(DPIPREFIX)/.wine-fonts
 	@export WINEPREFIX=$(DPIPREFIX) $(WINE_ENV); \
 	wineserver -p >/dev/null 2>&1 </dev/null & \
 	WINEPREFIX=$(DPIPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \

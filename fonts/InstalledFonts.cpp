@@ -40,6 +40,23 @@ int CALLBACK matchFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM
     lookup->found = *lookup->family == font->lfFaceName;
     return lookup->found ? 0 : 1;
 }
+
+// Whether the name is one that the platform replaces by another family
+// ("MS Shell Dlg" by "Tahoma"). Asked for such a name, Wine enumerates the
+// family it stands for under the name asked for, although no family of that
+// name is installed. An entry for another character set ("Arial CE,238") is
+// not used for a lookup in the default one.
+bool isSubstituteName(const std::wstring& family) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes", 0,
+                      KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+        return false;
+    RegistryKey key(opened);
+    auto hasValue = [&](const std::wstring& name) {
+        return RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    };
+    return hasValue(family) || hasValue(family + L",1");
+}
 }  // namespace
 
 std::vector<std::wstring> installedScreenFontFamilies() {
@@ -59,7 +76,11 @@ bool InstalledFamilyLookup::isInstalled(const std::wstring& family) const {
     family.copy(named.lfFaceName, FontNameLimit);
     Lookup lookup{&family};
     EnumFontFamiliesExW(screen_.get(), &named, matchFamily, reinterpret_cast<LPARAM>(&lookup), 0);
-    return lookup.found;
+    if (!lookup.found || !isSubstituteName(family)) return lookup.found;
+    // A substitute's name counts only when a real family has it as well,
+    // which only the full list tells apart.
+    const std::vector<std::wstring> installed = installedScreenFontFamilies();
+    return std::find(installed.begin(), installed.end(), family) != installed.end();
 }
 
 bool isInstalledFamily(const std::wstring& family) { return InstalledFamilyLookup().isInstalled(family); }

@@ -42,6 +42,7 @@ struct CloseHandleFn { void operator()(HANDLE h) const { CloseHandle(h); } };
 struct FindCloseFn { void operator()(HANDLE h) const { FindClose(h); } };
 struct DestroyIconFn { void operator()(HICON h) const { DestroyIcon(h); } };
 struct UnhookFn { void operator()(HHOOK h) const { UnhookWindowsHookEx(h); } };
+struct RegCloseKeyFn { void operator()(HKEY h) const { RegCloseKey(h); } };
 
 using FontHandle = Handle<HFONT, DeleteObjectFn>;
 using BitmapHandle = Handle<HBITMAP, DeleteObjectFn>;
@@ -49,6 +50,7 @@ using BrushHandle = Handle<HBRUSH, DeleteObjectFn>;
 using FileHandle = Handle<HANDLE, CloseHandleFn, -1>;
 using FindHandle = Handle<HANDLE, FindCloseFn, -1>;
 using HookHandle = Handle<HHOOK, UnhookFn>;
+using RegistryKey = Handle<HKEY, RegCloseKeyFn>;
 
 // Selects a GDI object into a DC and puts the previous one back.
 class ScopedSelect {
