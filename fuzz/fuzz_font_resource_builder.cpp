@@ -14,6 +14,7 @@
 
 #include "fonts/FontDescription.h"
 #include "fonts/FontFileTables.h"
+#include "fuzz/FuzzInput.h"
 #include "fonts/FontResourceScan.h"
 #include "fonts/TrueTypeNames.h"
 
@@ -28,11 +29,7 @@ std::string narrow(const std::u16string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto readAt = [&](unsigned long long offset, size_t length) -> std::optional<std::vector<unsigned char>> {
-        if (offset > size || length > size - offset) return std::nullopt;
-        return std::vector<unsigned char>(data + offset, data + offset + length);
-    };
-    auto font = FontFileTables::read(readAt);
+    auto font = FontFileTables::read(readerOver(data, size));
     auto contents = font ? describeFont(font->tables(), size % 2 == 1, "C:\\Fonts\\fuzz.ttf", narrow) : std::nullopt;
     auto names = readTrueTypeNames(std::span<const unsigned char>(data, size));
     if (contents.has_value() != names.has_value()) std::abort();
