@@ -14,9 +14,9 @@
 
 #include "fonts/FontDescription.h"
 #include "fonts/FontFileTables.h"
-#include "fuzz/FuzzInput.h"
 #include "fonts/FontResourceScan.h"
 #include "fonts/TrueTypeNames.h"
+#include "fuzz/FuzzInput.h"
 
 namespace {
 // The low byte of each character stands in for the ANSI conversion, which
