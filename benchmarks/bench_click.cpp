@@ -128,8 +128,8 @@ int main() {
         std::printf("no font files found\n");
         return 1;
     }
-    Approach ours{"own builder", createScalableFontResource};
-    Approach platform{"platform builder", platformBuilder};
+    Approach ours{"own builder", createScalableFontResource, {}, {}};
+    Approach platform{"platform builder", platformBuilder, {}, {}};
 
     std::printf("Face names (%zu files):\n", files.size());
     int differing = 0;

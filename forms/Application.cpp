@@ -76,7 +76,8 @@ HWND Application::messageBoxOwner() const {
 HWND Application::hiddenOwner() {
     if (hiddenOwner_) return hiddenOwner_;
     static const wchar_t* const className = L"KernwellHiddenOwner";
-    WNDCLASSEXW windowClass{sizeof(windowClass)};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = className;

@@ -128,7 +128,8 @@ void Form::setCaption(const std::wstring& caption) {
 // ---- Window creation ----------------------------------------------------
 
 void Form::registerClass() const {
-    WNDCLASSEXW windowClass{sizeof(windowClass)};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (GetClassInfoExW(instance, settings_.className.c_str(), &windowClass)) return;
     windowClass.lpfnWndProc = windowProc;
@@ -198,7 +199,8 @@ POINT Form::placement(SIZE size) const {
     HWND neighbour = settings_.beside && IsWindow(settings_.beside) ? settings_.beside : nullptr;
     RECT work;
     if (neighbour) {
-        MONITORINFO monitor{sizeof(monitor)};
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
         GetMonitorInfoW(MonitorFromWindow(neighbour, MONITOR_DEFAULTTONEAREST), &monitor);
         work = monitor.rcWork;
     } else {

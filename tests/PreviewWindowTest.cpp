@@ -140,7 +140,7 @@ TEST_F(PreviewWindowTest, TabAndShiftTabLeaveTheTextBoxForTheSliderAndBack) {
     chooseFullPreview();
     HWND text = preview().txtPreview.hwnd();
     // Nothing is pumped between the keys, so other test processes cannot move the activation.
-    MSG tab{text, WM_KEYDOWN, VK_TAB, 1};
+    MSG tab{text, WM_KEYDOWN, VK_TAB, 1, 0, {}};
     SetFocus(text);
     Application::dispatch(tab);
     EXPECT_EQ(GetFocus(), preview().sldFontSize.hwnd());

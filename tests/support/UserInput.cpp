@@ -32,10 +32,10 @@ void doubleClickListEntry(HWND list, int index) {
 
 void pressKey(HWND window, UINT virtualKey) {
     LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
-    MSG down{window, WM_KEYDOWN, virtualKey, 1 | scanCode};
+    MSG down{window, WM_KEYDOWN, virtualKey, 1 | scanCode, 0, {}};
     Application::dispatch(down);
     pumpMessages();  // the character that the key produced, if any
-    MSG up{window, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001) | scanCode};
+    MSG up{window, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001) | scanCode, 0, {}};
     Application::dispatch(up);
 }
 
