@@ -23,10 +23,13 @@ void frmSplash::createControls() {
     Image1.onClick = [this] { Image1_Click(); };
 }
 
+// The second on show is up: the main window takes over.
 void frmSplash::Timer1_Timer() { handOver(); }
 
+// Any key cuts the splash short.
 void frmSplash::Form_KeyPress(wchar_t /*character*/) { handOver(); }
 
+// A click on the picture cuts the splash short.
 void frmSplash::Image1_Click() { handOver(); }
 
 // Showing the main window runs its whole start-up first. A tick inside a

@@ -231,7 +231,7 @@ void measureParts(frmKernwell& main, const std::vector<BenchFont>& fonts, Figure
             auto start = Clock::now();
             std::wstring face = readFaceName(path);
             figures.faceName.push_back(msSince(start));
-            std::wstring baseName = SplitFontStyle(face).baseName;
+            std::wstring baseName = splitStyleWord(face).baseName;
             auto searchStart = Clock::now();
             std::wstring shown = searched(baseName);
             figures.search.push_back(msSince(searchStart));

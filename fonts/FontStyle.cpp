@@ -15,7 +15,7 @@ std::wstring cutWord(const std::wstring& name, long long position, size_t wordLe
 }
 }  // namespace
 
-StyleSplit SplitFontStyle(const std::wstring& faceName) {
+StyleSplit splitStyleWord(const std::wstring& faceName) {
     constexpr std::wstring_view Italic = L"Italic";
     constexpr std::wstring_view Bold = L"Bold";
     if (long long p = inStr(faceName, Italic))

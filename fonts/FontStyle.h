@@ -18,6 +18,6 @@ struct StyleSplit {
 // neither word is returned whole and clears both flags. Exact,
 // case-sensitive matching. Positions are 16-bit: a word found too far into
 // the name raises error 6 (overflow).
-StyleSplit SplitFontStyle(const std::wstring& faceName);
+StyleSplit splitStyleWord(const std::wstring& faceName);
 
 void applyFlagChange(bool& flag, FlagChange change);

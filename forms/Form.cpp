@@ -23,8 +23,6 @@ Form::~Form() {
     }
 }
 
-// ---- Lifecycle ----------------------------------------------------------
-
 void Form::Load() {
     if (isLoaded()) return;
     settings_ = settings();
@@ -124,8 +122,6 @@ std::wstring Form::caption() const { return hwnd_ ? windowText(hwnd_) : std::wst
 void Form::setCaption(const std::wstring& caption) {
     if (hwnd_) SetWindowTextW(hwnd_, caption.c_str());
 }
-
-// ---- Window creation ----------------------------------------------------
 
 void Form::registerClass() const {
     WNDCLASSEXW windowClass{};
@@ -236,8 +232,6 @@ void Form::addTimer(Timer& timer) {
     timers_[timer.id_] = &timer;
 }
 
-// ---- Modal show -----------------------------------------------------------
-
 // The other windows take no input from the moment this one appears, as
 // with the system's dialog boxes.
 void Form::beginModal() {
@@ -281,8 +275,6 @@ void Form::enableOtherForms() {
     }
     disabledByModal_.clear();
 }
-
-// ---- Messages -------------------------------------------------------------
 
 LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {

@@ -52,8 +52,8 @@ void frmKernwell::createControls() {
     mnuExit.onClick = [this] { mnuExit_Click(); };
 }
 
-// ---- Start-up and quitting --------------------------------------------
-
+// Reads the fonts folder and the game folder, opens the browser on the
+// fonts folder and clears the preview.
 void frmKernwell::Form_Load() {
     fontsFolder_ = ReadRegistryString(HKEY_CURRENT_USER,
                                       L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
@@ -85,6 +85,7 @@ void frmKernwell::openFontsFolder() {
     }
 }
 
+// Asks before quitting; a yes unloads every window of the program.
 void frmKernwell::Form_QueryUnload(bool& cancel) {
     MsgResult answer = msgBox(L"Do you wish to quit the Glyphwright?", MsgButtons::YesNo, MsgIcon::Question,
                               L"Want to Quit?");
@@ -101,12 +102,14 @@ void frmKernwell::UnloadAllForms() {
     for (Form* form : forms) form->Unload();
 }
 
+// Exit closes the window as the close box does, asking first.
 void frmKernwell::mnuExit_Click() { Unload(); }
 
-// ---- Folder browser -----------------------------------------------------
-
+// The file list follows the folder list.
 void frmKernwell::dirOpen_Change() { fleOpen.setPath(dirOpen.path()); }
 
+// The folder list follows the drive list; a drive that cannot be read is
+// reported and, when it is missing, left for the program's own drive.
 void frmKernwell::drvOpen_Change() {
     try {
         dirOpen.setPath(drvOpen.drive());
@@ -157,8 +160,7 @@ void frmKernwell::Form_DragDrop(const std::vector<std::wstring>& paths) {
     }
 }
 
-// ---- Copy into the game ---------------------------------------------------
-
+// Copies the selected font into the game's Data\Fonts folder.
 void frmKernwell::cmdSave_Click() {
     try {
         std::wstring fileName = fleOpen.fileName();
@@ -191,8 +193,7 @@ void frmKernwell::cmdSave_Click() {
     }
 }
 
-// ---- Font preview ---------------------------------------------------------
-
+// Reads the face name through the temporary resource file chosen at load.
 std::wstring frmKernwell::GetFontName(const std::wstring& filePath) {
     return readFaceName(filePath, fontResourcePath_.empty() ? tempFontResourcePath() : fontResourcePath_);
 }
@@ -200,7 +201,7 @@ std::wstring frmKernwell::GetFontName(const std::wstring& filePath) {
 // Cuts the style word out of the face name and shows it on the flags of the
 // preview font to be set; a flag that the word does not name keeps its value.
 std::wstring frmKernwell::SplitFontStyle(const std::wstring& faceName, FontSpec& font) {
-    StyleSplit split = ::SplitFontStyle(faceName);
+    StyleSplit split = splitStyleWord(faceName);
     applyFlagChange(font.italic, split.italic);
     applyFlagChange(font.bold, split.bold);
     return split.baseName;
@@ -242,8 +243,8 @@ void frmKernwell::fleOpen_Click() {
     }
 }
 
-// ---- Secondary windows ----------------------------------------------------
-
+// Shows the full preview of the font on the label, modeless.
 void frmKernwell::mnuPreview_Click() { frmPreview::instance().Show(); }
 
+// Shows the About window, modal.
 void frmKernwell::mnuAbout_Click() { frmAbout::instance().Show(ShowMode::Modal); }

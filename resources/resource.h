@@ -4,7 +4,7 @@
 
 #define IDI_APPLICATION_ICON 100
 #define IDI_ABOUT_ICON 101
-#define IDC_LINK_CURSOR 102
+#define IDCUR_LINK 102
 #define IDP_SPLASH 200
 #define IDP_ABOUT 201
 

@@ -49,13 +49,6 @@ std::string sortKey(const std::wstring& name) {
 }
 }  // namespace
 
-bool lessNoCase(const std::wstring& a, const std::wstring& b) {
-    int order = CompareStringW(LOCALE_USER_DEFAULT, kCompareFlags, a.c_str(), static_cast<int>(a.size()),
-                               b.c_str(), static_cast<int>(b.size()));
-    if (order != CSTR_EQUAL) return order == CSTR_LESS_THAN;
-    return a < b;
-}
-
 void sortNoCase(std::vector<std::wstring>& names) {
     std::vector<std::pair<std::string, std::wstring>> keyed;
     keyed.reserve(names.size());

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-// Case-insensitive order by the user's locale; names that differ only in
-// case (possible on a case-sensitive file system) keep a fixed order.
-bool lessNoCase(const std::wstring& a, const std::wstring& b);
+// Sorts in case-insensitive order by the user's locale; names that differ
+// only in case (possible on a case-sensitive file system) keep a fixed order.
 void sortNoCase(std::vector<std::wstring>& names);
 
 // True when name matches pattern, ignoring case. "*" stands for any run of

@@ -104,15 +104,6 @@ TEST(NamesTest, SortIgnoresCaseAndKeepsCaseTwinsInFixedOrder) {
     EXPECT_EQ(names, (Names{L"A", L"a", L"b", L"C", L"d", L"\u00e9"}));
 }
 
-TEST(NamesTest, SortAgreesWithPairwiseOrder) {
-    Names names = {L"co-op.ttf", L"coop.ttf", L"Co_op.ttf", L"co op.ttf", L"it's.ttf", L"its.ttf",
-                   L"Font10.ttf", L"font9.ttf", L"FONT1.TTF", L"\u00c9l\u00e9gant.ttf", L"Elegant.ttf",
-                   L"zeta.ttf", L"~temp.ttf", L"_under.ttf", L"1st.ttf", L"\u00e6ther.ttf", L"aether.ttf"};
-    sortNoCase(names);
-    EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), lessNoCase));
-    for (size_t i = 1; i < names.size(); ++i) EXPECT_FALSE(lessNoCase(names[i], names[i - 1])) << names[i];
-}
-
 TEST(FoldersTest, SubfoldersSortedWithHiddenOnesAndWithoutFiles) {
     TempFolder folder;
     makeFolder(folder / L"beta");

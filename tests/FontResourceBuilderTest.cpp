@@ -19,7 +19,7 @@
 #include "tests/support/TestFiles.h"
 
 namespace {
-// ---- A TrueType file with nothing but a name table, made in memory.
+// A TrueType file with nothing but a name table, made in memory.
 
 struct NameRecord {
     uint16_t platform, encoding, language, nameId;
@@ -87,7 +87,7 @@ std::optional<std::u16string> faceNameOf(const std::vector<unsigned char>& font)
     return names->faceName;
 }
 
-// ---- Reading back a written resource file the way the platform does.
+// Reading back a written resource file the way the platform does.
 
 uint16_t le16(const std::vector<char>& b, size_t at) {
     return static_cast<uint16_t>(static_cast<unsigned char>(b.at(at)) |

@@ -16,7 +16,7 @@ struct Flags {
     bool bold = false;
 
     std::wstring show(const std::wstring& faceName) {
-        StyleSplit split = SplitFontStyle(faceName);
+        StyleSplit split = splitStyleWord(faceName);
         applyFlagChange(italic, split.italic);
         applyFlagChange(bold, split.bold);
         return split.baseName;
@@ -24,7 +24,7 @@ struct Flags {
 };
 
 int overflowAt(const std::wstring& word, size_t position) {
-    return errorNumberOf([&] { SplitFontStyle(std::wstring(position - 1, L'x') + word + L" Sans"); });
+    return errorNumberOf([&] { splitStyleWord(std::wstring(position - 1, L'x') + word + L" Sans"); });
 }
 }  // namespace
 
@@ -52,7 +52,7 @@ TEST(FontStyleTest, SplitsTheWorkedExamples) {
         {L"", L"", F::Clear, F::Clear},
     };
     for (const Case& c : cases) {
-        StyleSplit split = SplitFontStyle(c.faceName);
+        StyleSplit split = splitStyleWord(c.faceName);
         EXPECT_EQ(split.baseName, c.baseName) << c.faceName;
         EXPECT_EQ(split.italic, c.italic) << c.faceName;
         EXPECT_EQ(split.bold, c.bold) << c.faceName;
@@ -90,5 +90,5 @@ TEST(FontStyleTest, WordsPastTheSixteenBitRangeOverflow) {
 
 TEST(FontStyleTest, CutsAWordNearTheLimitCorrectly) {
     std::wstring before(32759, L'x');
-    EXPECT_EQ(SplitFontStyle(before + L"Italic Sans").baseName, before + L"Sans");
+    EXPECT_EQ(splitStyleWord(before + L"Italic Sans").baseName, before + L"Sans");
 }

@@ -77,7 +77,7 @@ TEST(InstalledScreenFontsTest, OneClickEndsOnTheInstalledFamily) {
     ProgramFolderOverride programFolder(folder.path());
     PrivateFont font(L"FixtureSansBold.ttf");
     ASSERT_GT(font.added(), 0);
-    StyleSplit split = SplitFontStyle(readFaceName(fixturePath(L"FixtureSansBold.ttf")));
+    StyleSplit split = splitStyleWord(readFaceName(fixturePath(L"FixtureSansBold.ttf")));
     EXPECT_EQ(split.bold, FlagChange::Set);
     EXPECT_EQ(longestInstalledPrefix(split.baseName, installedScreenFontFamilies()), L"Fixture Sans");
 }

@@ -17,7 +17,7 @@ LabelStyle linkStyle() {
     style.transparent = true;
     style.clickable = true;
     style.autoSize = true;
-    style.cursor = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LINK_CURSOR));
+    style.cursor = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDCUR_LINK));
     return style;
 }
 
@@ -72,6 +72,7 @@ void frmAbout::createControls() {
     imgIcon.create(*this, IDP_ABOUT, TwipsRect{120, 120, 1800, 1800});
 }
 
+// Fills in the product's name, version and notices.
 void frmAbout::Form_Load() {
     setCaption(std::wstring(L"About ") + appinfo::ProductName);
     lblVersion.setCaption(L"Version :" + std::to_wstring(appinfo::Major) + L"." + std::to_wstring(appinfo::Minor) +
@@ -81,8 +82,11 @@ void frmAbout::Form_Load() {
     lblDisclaimer.setCaption(Disclaimer);
 }
 
+// OK closes the window.
 void frmAbout::cmdOK_Click() { Unload(); }
 
+// The address opens a new mail to it.
 void frmAbout::lblEMail_Click() { webinterface::SendEMail(); }
 
+// The link opens the web site.
 void frmAbout::lblURL_Click() { webinterface::OpenWebSite(); }

@@ -27,6 +27,7 @@ void frmPreview::createControls() {
     lblfntsze.create(*this, L"Font Size:", TwipsRect{120, 4920, 1215, 255}, FontSpec{}, LabelStyle{SS_RIGHT});
 }
 
+// Takes the preview label's font at 12 points and fills in the characters.
 void frmPreview::Form_Load() {
     frmKernwell& main = frmKernwell::instance();
     if (!main.isLoaded()) main.Load();
@@ -47,6 +48,7 @@ void frmPreview::Form_Load() {
     }
 }
 
+// The slider sets the characters' size and its caption.
 void frmPreview::sldFontSize_Scroll() {
     int16_t size = static_cast<int16_t>(sldFontSize.value());
     txtPreview.setFontSize(size);
