@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "files/Folders.h"
 #include "forms/Application.h"
 #include "forms/FileList.h"
 #include "forms/Form.h"
-#include "runtime/Folders.h"
 
 namespace {
 constexpr wchar_t kFolder[] = L"C:\\kwbench";

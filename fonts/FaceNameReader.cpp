@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "files/ProgramFolder.h"
 #include "fonts/FontResourceBuilder.h"
 #include "fonts/FontResourceScan.h"
 #include "runtime/Handle.h"
-#include "runtime/ProgramFolder.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
 

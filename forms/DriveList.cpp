@@ -2,7 +2,7 @@
 
 #include <cwctype>
 
-#include "runtime/Drives.h"
+#include "files/Drives.h"
 #include "runtime/RuntimeError.h"
 
 namespace {

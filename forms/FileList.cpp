@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "runtime/FileList.h"
+#include "files/MatchingFiles.h"
 
 void FileList::create(Form& form, const TwipsRect& rect, const std::wstring& pattern) {
     createWindow(form, listBoxArgs(rect));

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "files/Folders.h"
 #include "forms/Application.h"
-#include "runtime/Folders.h"
 #include "runtime/RuntimeError.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "files/ProgramFolder.h"
 #include "fonts/FaceNameReader.h"
 #include "fonts/FontResourceScan.h"
-#include "runtime/ProgramFolder.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
 #include "tests/support/Errors.h"

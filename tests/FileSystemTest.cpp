@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "runtime/Drives.h"
-#include "runtime/FileList.h"
-#include "runtime/Folders.h"
-#include "runtime/Names.h"
+#include "files/Drives.h"
+#include "files/FileNames.h"
+#include "files/Folders.h"
+#include "files/MatchingFiles.h"
 #include "runtime/RuntimeError.h"
 #include "tests/support/DriveLinks.h"
 #include "tests/support/Errors.h"

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "files/ProgramFolder.h"
 #include "fonts/FaceNameReader.h"
 #include "fonts/FontStyle.h"
 #include "fonts/InstalledFonts.h"
-#include "runtime/ProgramFolder.h"
 #include "runtime/Text.h"
 #include "tests/support/TestFiles.h"
 

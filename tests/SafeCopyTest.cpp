@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "runtime/Folders.h"
+#include "files/Folders.h"
+#include "files/SafeCopy.h"
 #include "runtime/Handle.h"
 #include "runtime/RuntimeError.h"
-#include "runtime/SafeCopy.h"
 #include "tests/support/Errors.h"
 #include "tests/support/TestFiles.h"
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "runtime/ProgramFolder.h"
+#include "files/ProgramFolder.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TestFiles.h"

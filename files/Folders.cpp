@@ -1,9 +1,9 @@
-#include "runtime/Folders.h"
+#include "files/Folders.h"
 
 #include <cwctype>
 
+#include "files/FileNames.h"
 #include "runtime/Handle.h"
-#include "runtime/Names.h"
 #include "runtime/RuntimeError.h"
 
 namespace {

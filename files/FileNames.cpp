@@ -1,4 +1,4 @@
-#include "runtime/Names.h"
+#include "files/FileNames.h"
 
 #include <windows.h>
 

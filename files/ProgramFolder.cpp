@@ -1,4 +1,4 @@
-#include "runtime/ProgramFolder.h"
+#include "files/ProgramFolder.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "runtime/SafeCopy.h"
+#include "files/SafeCopy.h"
 
 #include <windows.h>
 

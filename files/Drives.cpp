@@ -1,10 +1,10 @@
-#include "runtime/Drives.h"
+#include "files/Drives.h"
 
 #include <windows.h>
 
 #include <cwctype>
 
-#include "runtime/Folders.h"
+#include "files/Folders.h"
 
 namespace {
 std::wstring volumeLabel(const std::wstring& root) {

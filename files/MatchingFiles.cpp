@@ -1,7 +1,7 @@
-#include "runtime/FileList.h"
+#include "files/MatchingFiles.h"
 
-#include "runtime/Folders.h"
-#include "runtime/Names.h"
+#include "files/FileNames.h"
+#include "files/Folders.h"
 
 // Every entry is listed and matched here on its long name: the file system's
 // own matching would also accept "a.ttfx" for "*.ttf" through its 8.3 name.

@@ -7,5 +7,5 @@
 // Names of the files in folder (not subfolders) whose long names match
 // pattern, ignoring case, whatever their attributes (hidden, system and
 // read-only files included), in case-insensitive order. Errors as for
-// listEntries (runtime/Folders.h).
+// listEntries (files/Folders.h).
 std::vector<std::wstring> listMatchingFiles(const std::wstring& folder, const std::wstring& pattern);
