@@ -3,11 +3,12 @@
 
 #include <windows.h>
 
+#include "app/AppInfo.h"
 #include "app/frmSplash.h"
 #include "forms/Application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    Application::Session session;
+    Application::Session session{appinfo::Title};
     Application& application = Application::instance();
     bool started = Application::guarded([] {
         frmSplash::instance().Load();

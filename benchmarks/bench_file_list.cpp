@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AppInfo.h"
 #include "files/Folders.h"
 #include "forms/Application.h"
 #include "forms/FileList.h"
@@ -59,7 +60,7 @@ void removeEntries() {
 }  // namespace
 
 int main() {
-    Application::Session session;
+    Application::Session session{appinfo::Title};
     if (!createEntries()) {
         std::fprintf(stderr, "cannot create the benchmark folder\n");
         removeEntries();

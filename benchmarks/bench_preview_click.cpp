@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AppInfo.h"
 #include "fonts/FaceNameReader.h"
 #include "fonts/FontStyle.h"
 #include "fonts/InstalledFonts.h"
@@ -327,7 +328,7 @@ void removeFolder(const wchar_t* folder) {
 }  // namespace
 
 int main() {
-    Application::Session session;
+    Application::Session session{appinfo::Title};
     DeleteFileW(tempFontResourcePath().c_str());
     std::vector<BenchFont> fonts = prepareClickFolder();
     Bytes fixture = readFile(windowsPath(KERNWELL_FIXTURES) + L"\\FixtureSans.ttf");

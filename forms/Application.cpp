@@ -10,12 +10,14 @@ using std::min;
 #include <gdiplus.h>
 
 #include <string>
+#include <utility>
 
 #include "forms/Form.h"
 #include "forms/MessageBox.h"
 #include "runtime/RuntimeError.h"
 
-Application::Session::Session() {
+Application::Session::Session(std::wstring title) {
+    instance().title_ = std::move(title);
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

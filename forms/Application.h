@@ -16,12 +16,13 @@ struct MessageBoxRecord;
 
 class Application {
 public:
-    // Process set-up for the program and the tests alike: no system box for
-    // an empty drive, the common controls' slider, GDI+ for the pictures.
-    // Everything it starts ends with it.
+    // Process set-up for the program and the tests alike: the application's
+    // title for message boxes, no system box for an empty drive, the common
+    // controls' slider, GDI+ for the pictures. Everything it starts ends
+    // with it.
     class Session {
     public:
-        Session();
+        explicit Session(std::wstring title);
         Session(const Session&) = delete;
         Session& operator=(const Session&) = delete;
         ~Session();
@@ -31,6 +32,9 @@ public:
     };
 
     static Application& instance();
+
+    // The application's title, which message boxes take when given none.
+    const std::wstring& title() const { return title_; }
 
     // Loaded windows, in the order their loads began.
     const std::vector<Form*>& loadedForms() const { return loaded_; }
@@ -80,4 +84,5 @@ private:
     Application() = default;
     std::vector<Form*> loaded_;
     HWND hiddenOwner_ = nullptr;
+    std::wstring title_;
 };

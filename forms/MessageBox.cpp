@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "app/AppInfo.h"
 #include "forms/Application.h"
 #include "forms/Form.h"
 
@@ -75,7 +74,7 @@ BOOL CALLBACK raiseIfMessageBox(HWND window, LPARAM) {
 }  // namespace
 
 MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon) {
-    return msgBox(prompt, buttons, icon, appinfo::Title);
+    return msgBox(prompt, buttons, icon, Application::instance().title());
 }
 
 MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon,

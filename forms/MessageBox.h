@@ -20,7 +20,7 @@ struct MessageBoxRecord {
     MsgButtons buttons;
 };
 
-// A box titled with the application title.
+// A box titled with the application's title (Application::title).
 MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons = MsgButtons::OK,
                  MsgIcon icon = MsgIcon::None);
 MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon,

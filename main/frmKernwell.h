@@ -33,6 +33,10 @@ public:
     // Unloads every loaded window, in the order they were loaded.
     void UnloadAllForms();
 
+    // The preview label as it stands, for the full preview to copy its font
+    // and face: reading it neither loads nor shows this window.
+    static const Label& previewLabel() { return instance().lblPreview; }
+
     const std::wstring& fontsFolder() const { return fontsFolder_; }
     const std::wstring& gameFolder() const { return gameFolder_; }
 

@@ -29,15 +29,14 @@ void frmPreview::createControls() {
 
 // Takes the preview label's font at 12 points and fills in the characters.
 void frmPreview::Form_Load() {
-    frmKernwell& main = frmKernwell::instance();
-    if (!main.isLoaded()) main.Load();
-    const FontSpec& current = main.lblPreview.font();
+    const Label& preview = frmKernwell::previewLabel();
+    const FontSpec& current = preview.font();
     txtPreview.setFontName(current.name);
     txtPreview.setFontBold(current.bold);
     txtPreview.setFontItalic(current.italic);
     // A name that is not installed is drawn in the face the label draws it
     // with, kept while this window is open.
-    if (main.lblPreview.drawnFace()) txtPreview.setDrawnFace(main.lblPreview.drawnFace());
+    if (preview.drawnFace()) txtPreview.setDrawnFace(preview.drawnFace());
     txtPreview.setFontSize(12);
     lblfntsze.setCaption(L"Font Size: 12");
     // The printable characters of the ANSI code page, one byte each: 33 to

@@ -1,12 +1,13 @@
 // The test program's entry: the same process set-up as the real program
-// (error mode, common controls, GDI+), then every selected test.
+// (title, error mode, common controls, GDI+), then every selected test.
 
 #include <gtest/gtest.h>
 
+#include "app/AppInfo.h"
 #include "forms/Application.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    Application::Session session;
+    Application::Session session{appinfo::Title};
     return RUN_ALL_TESTS();
 }
