@@ -87,20 +87,30 @@ std::vector<FolderEntry> listEntries(const std::wstring& folder) {
     return entries;
 }
 
+std::optional<std::wstring> fullPathName(const std::wstring& path) {
+    DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return std::nullopt;
+    std::wstring full(size, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return std::nullopt;
+    full.resize(length);
+    return full;
+}
+
+std::wstring currentFolder() {
+    wchar_t folder[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    return folder;
+}
+
 std::wstring currentFolderOfDrive(wchar_t letter) {
     std::wstring root = driveRoot(letter);
     WIN32_FIND_DATAW found;
     startListing(root, found);
     std::wstring drive = root.substr(0, 2);
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = GetFullPathNameW(drive.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
-    if (length >= path.size()) {
-        path.resize(length);
-        length = GetFullPathNameW(drive.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
-    }
-    if (length == 0 || length >= path.size()) return root;
-    path.resize(length);
-    path = withoutTrailingSeparators(path);
+    std::optional<std::wstring> full = fullPathName(drive);
+    if (!full) return root;
+    std::wstring path = withoutTrailingSeparators(*full);
     return isFolder(path) ? path : root;
 }
 

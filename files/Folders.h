@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,13 @@ struct FolderEntry {
 bool isDriveRoot(const std::wstring& path);
 // "C:\" for 'c' or 'C'.
 std::wstring driveRoot(wchar_t letter);
+
+// The full path the file system makes of path (relative to the current
+// folder, or to a drive's current folder for "C:"); nothing when it cannot,
+// with the reason left in GetLastError.
+std::optional<std::wstring> fullPathName(const std::wstring& path);
+// The process's current folder.
+std::wstring currentFolder();
 
 // Every entry of a folder (hidden and system ones included), without "."
 // and "..", in the order the file system gives them.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "files/Folders.h"
 #include "runtime/Handle.h"
 #include "runtime/RuntimeError.h"
 
@@ -59,22 +60,13 @@ std::optional<FileIdentity> identityOf(const std::wstring& path) {
     return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow, finalPath};
 }
 
-std::wstring fullPath(const std::wstring& path) {
-    DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (length == 0) return path;
-    std::wstring full(length, L'\0');
-    length = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
-    full.resize(length);
-    return full;
-}
-
 // Two names of one file. The file index decides where the file system has
 // one: on a case-sensitive file system "A.ttf" and "a.ttf" are two files.
 bool isSameFile(const std::wstring& a, const std::wstring& b) {
     std::optional<FileIdentity> first = identityOf(a);
     std::optional<FileIdentity> second = identityOf(b);
     if (first && second) return *first == *second;
-    return equalNoCase(fullPath(a), fullPath(b));
+    return equalNoCase(fullPathName(a).value_or(a), fullPathName(b).value_or(b));
 }
 
 void removeFile(const std::wstring& path) {

@@ -17,30 +17,6 @@ void ControlFont::apply(HWND control, const FontSpec& spec, const std::optional<
     drawn_ = face;
 }
 
-void ControlFont::setName(HWND control, const std::wstring& name) {
-    FontSpec spec = spec_;
-    spec.name = name;
-    apply(control, spec);
-}
-
-void ControlFont::setBold(HWND control, bool bold) {
-    FontSpec spec = spec_;
-    spec.bold = bold;
-    apply(control, spec);
-}
-
-void ControlFont::setItalic(HWND control, bool italic) {
-    FontSpec spec = spec_;
-    spec.italic = italic;
-    apply(control, spec);
-}
-
-void ControlFont::setSize(HWND control, double points) {
-    FontSpec spec = spec_;
-    spec.points = points;
-    apply(control, spec);
-}
-
 void ControlFont::setDpi(HWND control, int dpi) {
     dpi_ = dpi;
     if (handle_) apply(control, spec_);

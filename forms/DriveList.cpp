@@ -3,14 +3,13 @@
 #include <cwctype>
 
 #include "files/Drives.h"
+#include "files/Folders.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
 // The drive letter of the process's current folder.
 wchar_t currentDriveLetter() {
-    wchar_t folder[MAX_PATH] = L"";
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    return static_cast<wchar_t>(std::towlower(folder[0]));
+    return static_cast<wchar_t>(std::towlower(currentFolder()[0]));
 }
 }  // namespace
 

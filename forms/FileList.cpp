@@ -2,14 +2,13 @@
 
 #include <algorithm>
 
+#include "files/Folders.h"
 #include "files/MatchingFiles.h"
 
 void FileList::create(Form& form, const TwipsRect& rect, const std::wstring& pattern) {
     createWindow(form, listBoxArgs(rect));
     pattern_ = pattern;
-    wchar_t folder[MAX_PATH] = L"";
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    setPath(folder);
+    setPath(currentFolder());
 }
 
 void FileList::setPath(const std::wstring& folder) {

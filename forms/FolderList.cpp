@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "files/Folders.h"
 #include "forms/Application.h"
@@ -17,10 +18,9 @@ bool isDriveAlone(const std::wstring& text) {
 // (a drive root keeps its own: "C:\").
 std::wstring fullFolderPath(const std::wstring& text) {
     if (text.empty()) raiseError(err::PathNotFound);
-    DWORD length = GetFullPathNameW(text.c_str(), 0, nullptr, nullptr);
-    if (length == 0) raiseLastError();
-    std::wstring full(length, L'\0');
-    full.resize(GetFullPathNameW(text.c_str(), length, full.data(), nullptr));
+    std::optional<std::wstring> named = fullPathName(text);
+    if (!named) raiseLastError();
+    std::wstring full = *named;
     while (full.size() > 3 && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
     return full;
 }
@@ -57,7 +57,7 @@ void FolderList::create(Form& form, const TwipsRect& rect) {
     SetWindowSubclass(hwnd(), listProc, 1, reinterpret_cast<DWORD_PTR>(this));
     fitItemHeight();
     // Starts on the process's current folder, as the file list does.
-    std::wstring folder = fullFolderPath(L".");
+    std::wstring folder = fullFolderPath(currentFolder());
     show(folder, listSubfolders(folder));
 }
 

@@ -23,22 +23,22 @@ void Label::setCaption(const std::wstring& caption) {
 }
 
 void Label::setFontName(const std::wstring& name) {
-    font_.setName(hwnd(), name);
+    font_.change(hwnd(), [&](FontSpec& font) { font.name = name; });
     fitToText();
 }
 
 void Label::setFontBold(bool bold) {
-    font_.setBold(hwnd(), bold);
+    font_.change(hwnd(), [&](FontSpec& font) { font.bold = bold; });
     fitToText();
 }
 
 void Label::setFontItalic(bool italic) {
-    font_.setItalic(hwnd(), italic);
+    font_.change(hwnd(), [&](FontSpec& font) { font.italic = italic; });
     fitToText();
 }
 
 void Label::setFontSize(double points) {
-    font_.setSize(hwnd(), points);
+    font_.change(hwnd(), [&](FontSpec& font) { font.points = points; });
     fitToText();
 }
 

@@ -14,12 +14,20 @@ std::wstring TextBox::text() const { return windowText(hwnd()); }
 
 void TextBox::setText(const std::wstring& text) { SetWindowTextW(hwnd(), text.c_str()); }
 
-void TextBox::setFontName(const std::wstring& name) { font_.setName(hwnd(), name); }
+void TextBox::setFontName(const std::wstring& name) {
+    font_.change(hwnd(), [&](FontSpec& font) { font.name = name; });
+}
 
-void TextBox::setFontBold(bool bold) { font_.setBold(hwnd(), bold); }
+void TextBox::setFontBold(bool bold) {
+    font_.change(hwnd(), [&](FontSpec& font) { font.bold = bold; });
+}
 
-void TextBox::setFontItalic(bool italic) { font_.setItalic(hwnd(), italic); }
+void TextBox::setFontItalic(bool italic) {
+    font_.change(hwnd(), [&](FontSpec& font) { font.italic = italic; });
+}
 
-void TextBox::setFontSize(double points) { font_.setSize(hwnd(), points); }
+void TextBox::setFontSize(double points) {
+    font_.change(hwnd(), [&](FontSpec& font) { font.points = points; });
+}
 
 void TextBox::setDrawnFace(const std::optional<DrawnFace>& face) { font_.setDrawnFace(hwnd(), face); }
