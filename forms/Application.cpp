@@ -1,18 +1,13 @@
 #include "forms/Application.h"
 
-#include <objidl.h>
-#include <algorithm>
 #include <commctrl.h>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
 #include "forms/Form.h"
+#include "forms/GdiPlus.h"
 #include "forms/MessageBox.h"
 #include "runtime/RuntimeError.h"
 

@@ -29,12 +29,3 @@ std::wstring windowText(HWND hwnd) {
     text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
-
-ControlArgs listBoxArgs(const TwipsRect& rect) {
-    ControlArgs args;
-    args.className = L"LISTBOX";
-    args.style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
-    args.exStyle = WS_EX_CLIENTEDGE;
-    args.rect = rect;
-    return args;
-}

@@ -68,7 +68,3 @@ private:
 };
 
 std::wstring windowText(HWND hwnd);
-
-// A sunken LISTBOX that notifies clicks, with a vertical scroll bar, as the
-// folder and file lists are.
-ControlArgs listBoxArgs(const TwipsRect& rect);

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "forms/Control.h"
+#include "forms/ListBox.h"
 
-class FileList : public Control {
+class FileList : public ListBox {
 public:
     void create(Form& form, const TwipsRect& rect, const std::wstring& pattern);
 

@@ -51,9 +51,7 @@ std::wstring lastComponent(const std::wstring& path) {
 // The list holds the bare folder names and draws their indentation itself,
 // so that the list's own type-to-find matches what the user reads.
 void FolderList::create(Form& form, const TwipsRect& rect) {
-    ControlArgs args = listBoxArgs(rect);
-    args.style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
-    createWindow(form, args);
+    createListBox(form, rect, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
     SetWindowSubclass(hwnd(), listProc, 1, reinterpret_cast<DWORD_PTR>(this));
     fitItemHeight();
     // Starts on the process's current folder, as the file list does.
@@ -85,18 +83,14 @@ void FolderList::show(const std::wstring& folder, const std::vector<std::wstring
 
     path_ = folder;
     entryPaths_ = std::move(paths);
-    SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
-    SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
-    for (const std::wstring& path : entryPaths_) {
-        SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lastComponent(path).c_str()));
-    }
-    SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(openIndex_), 0);
-    SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    std::vector<std::wstring> names;
+    names.reserve(entryPaths_.size());
+    for (const std::wstring& path : entryPaths_) names.push_back(lastComponent(path));
+    fill(names, openIndex_);
 }
 
 void FolderList::onCommand(WORD code) {
-    if (code == LBN_DBLCLK) openEntry(static_cast<int>(SendMessageW(hwnd(), LB_GETCURSEL, 0, 0)));
+    if (code == LBN_DBLCLK) openEntry(selectedIndex());
 }
 
 // Draws an entry's name indented by its depth below the drive root (two
@@ -143,7 +137,7 @@ LRESULT CALLBACK FolderList::listProc(HWND hwnd, UINT message, WPARAM wParam, LP
     }
     if (message == WM_KEYDOWN && wParam == VK_RETURN) {
         return Application::guarded([&] {
-            list->openEntry(static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0)));
+            list->openEntry(list->selectedIndex());
             return LRESULT{0};
         });
     }

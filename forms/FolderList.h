@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "forms/Control.h"
+#include "forms/ListBox.h"
 
-class FolderList : public Control {
+class FolderList : public ListBox {
 public:
     void create(Form& form, const TwipsRect& rect);
 

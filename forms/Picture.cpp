@@ -1,15 +1,8 @@
 #include "forms/Picture.h"
 
-#include <objidl.h>
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include <memory>
 
+#include "forms/GdiPlus.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
