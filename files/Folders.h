@@ -1,4 +1,8 @@
 #pragma once
+// The files floor, on runtime (library kernwell_files): drives, folders,
+// matching file names, the safe copy and the program's folder, which the
+// folder browser and the copy stand on. It knows no windows.
+//
 // Folders as the folder browser walks them: a drive's current folder, a
 // folder's entries and subfolders, and the chain of folders above a path.
 // Failures are run-time errors: 68 when a drive's root cannot be read,

@@ -1,4 +1,9 @@
 #pragma once
+// The fonts floor, on runtime and files (library kernwell_fonts): the
+// TrueType readers, the font resource builder, this face-name reader, the
+// style-word splitter, the installed and the privately loaded fonts. It
+// knows no windows.
+//
 // Reads a TrueType file's face name the way the main window always has:
 // a font resource file is built for the font under a fixed temporary name
 // in the program's folder, the name is read back out of it after

@@ -1,4 +1,8 @@
 #pragma once
+// The forms floor, on runtime and files (library kernwell_forms): the
+// window runtime and its controls. It knows no particular window of the
+// program and none of its texts: the program hands it its title.
+//
 // A form is one top-level window of the program, shaped like the window
 // model the program is written against: one program-wide instance per
 // class, created on first use; Load creates the window and runs Form_Load

@@ -1,4 +1,8 @@
 #pragma once
+// The windows floor, at the top (library kernwell_windows, built from
+// main/, windows/ and app/, which know each other): main/ holds the main
+// window.
+//
 // The main window: the folder browser (drive, folder and file lists), the
 // preview label that shows the clicked font's face name in that font, the
 // copy command, and the menu bar. Closing it asks for confirmation and then

@@ -1,4 +1,7 @@
 #pragma once
+// The registry floor, on runtime (library kernwell_registry). It knows no
+// windows.
+//
 // The module Registry: the program's one registry operation, reading a
 // single string value. The registry is only read, never written.
 
