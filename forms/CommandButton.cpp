@@ -15,6 +15,7 @@ void CommandButton::click() {
     if (onClick) onClick();
 }
 
+// A click, by mouse or keyboard, raises onClick.
 void CommandButton::onCommand(WORD code) {
     if (code == BN_CLICKED) click();
 }

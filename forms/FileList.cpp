@@ -31,6 +31,7 @@ bool FileList::select(const std::wstring& name) {
     return true;
 }
 
+// A new selection, by mouse or keyboard, raises onClick.
 void FileList::onCommand(WORD code) {
     if (code == LBN_SELCHANGE && onClick) onClick();
 }

@@ -89,6 +89,7 @@ void FolderList::show(const std::wstring& folder, const std::vector<std::wstring
     fill(names, openIndex_);
 }
 
+// A double-click opens the entry's folder.
 void FolderList::onCommand(WORD code) {
     if (code == LBN_DBLCLK) openEntry(selectedIndex());
 }

@@ -360,6 +360,8 @@ LRESULT Form::onQueryEndSession() {
     return Unload() ? TRUE : FALSE;
 }
 
+// Passes a command to the control that sent it, or to the default or
+// cancel button for Enter and Esc.
 LRESULT Form::onCommand(WPARAM wParam, LPARAM lParam) {
     int id = LOWORD(wParam);
     WORD code = HIWORD(wParam);
@@ -383,6 +385,8 @@ LRESULT Form::onCommand(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+// A control's own colours, else the form's background behind static text
+// and buttons.
 LRESULT Form::onControlColor(UINT message, WPARAM wParam, LPARAM lParam) {
     auto dc = reinterpret_cast<HDC>(wParam);
     if (Control* control = controlFromHwnd(reinterpret_cast<HWND>(lParam))) {
@@ -406,6 +410,7 @@ HBRUSH Form::backgroundBrush() const {
     return background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE);
 }
 
+// Sets the cursor of the control under the mouse, if it has one of its own.
 bool Form::onSetCursor(HWND child) {
     if (child == hwnd_) return false;
     Control* control = controlFromHwnd(child);

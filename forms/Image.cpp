@@ -14,6 +14,7 @@ void Image::create(Form& form, int pictureId, const TwipsRect& rect, bool clicka
     SendMessageW(hwnd(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.bitmap.get()));
 }
 
+// A click on the picture raises onClick.
 void Image::onCommand(WORD code) {
     if (code == STN_CLICKED && onClick) onClick();
 }

@@ -82,10 +82,12 @@ void Label::applyDpi(int dpi) {
     fitToText();
 }
 
+// A click on a clickable label raises onClick.
 void Label::onCommand(WORD code) {
     if (code == STN_CLICKED && onClick) onClick();
 }
 
+// The label's text colour and transparency, on the form's background.
 HBRUSH Label::onColor(HDC dc) {
     if (style_.textColor != CLR_INVALID) SetTextColor(dc, style_.textColor);
     if (style_.transparent) SetBkMode(dc, TRANSPARENT);
