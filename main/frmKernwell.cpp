@@ -123,6 +123,12 @@ void frmKernwell::drvOpen_Change() {
 }
 
 namespace {
+// The box for an error that a preview has no message of its own for.
+void showGenericError(const RuntimeError& error) {
+    msgBox(L"Glyphwright has encountered the following error: \r\n" + std::to_wstring(error.number()) + L" " +
+           error.description());
+}
+
 // What a dropped item opens: the folder to show, and the name of the file to
 // select in it (empty for a folder).
 struct DroppedItem {
@@ -155,8 +161,7 @@ void frmKernwell::Form_DragDrop(const std::vector<std::wstring>& paths) {
         if (!dirOpen.setPath(item.folder)) dirOpen_Change();
         if (!item.fileName.empty() && fleOpen.select(item.fileName)) fleOpen_Click();
     } catch (const RuntimeError& error) {
-        msgBox(L"Glyphwright has encountered the following error: \r\n" + std::to_wstring(error.number()) + L" " +
-               error.description());
+        showGenericError(error);
     }
 }
 
@@ -238,8 +243,7 @@ void frmKernwell::fleOpen_Click() {
             lblPreview.setCaption(L"");
             return;
         }
-        msgBox(L"Glyphwright has encountered the following error: \r\n" + std::to_wstring(error.number()) + L" " +
-               error.description());
+        showGenericError(error);
     }
 }
 
