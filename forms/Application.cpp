@@ -63,6 +63,24 @@ void Application::dispatch(MSG& msg) {
     DispatchMessageW(&msg);
 }
 
+std::vector<HWND> Application::disableWindowsExcept(HWND keep) const {
+    std::vector<HWND> disabled;
+    for (Form* form : loaded_) {
+        HWND window = form->hwnd();
+        if (!window || window == keep || !IsWindowEnabled(window)) continue;
+        EnableWindow(window, FALSE);
+        disabled.push_back(window);
+    }
+    return disabled;
+}
+
+void Application::enableAgain(std::vector<HWND>& windows) {
+    for (HWND window : windows) {
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+    windows.clear();
+}
+
 HWND Application::messageBoxOwner() const {
     for (Form* form : loaded_) {
         if (form->ownsMessageBoxes() && form->hwnd()) return form->hwnd();

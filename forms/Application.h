@@ -60,6 +60,11 @@ public:
 
     // Sees every message box before it opens (tests record them).
     std::function<void(const MessageBoxRecord&)> messageBoxObserver;
+    // Disables every loaded window but `keep` that is enabled now, and
+    // returns them, for enableAgain once whatever blocked them is gone.
+    std::vector<HWND> disableWindowsExcept(HWND keep) const;
+    static void enableAgain(std::vector<HWND>& windows);
+
     // The window that owns message boxes: the loaded form that asked for
     // them, once its window exists; none before.
     HWND messageBoxOwner() const;

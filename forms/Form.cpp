@@ -236,7 +236,7 @@ void Form::addTimer(Timer& timer) {
 // with the system's dialog boxes.
 void Form::beginModal() {
     if (modal_) return;
-    disableOtherForms();
+    disabledByModal_ = Application::instance().disableWindowsExcept(hwnd_);
     modal_ = true;
 }
 
@@ -257,23 +257,8 @@ void Form::runModalLoop() {
 
 void Form::endModal() {
     if (!modal_) return;
-    enableOtherForms();
+    Application::enableAgain(disabledByModal_);
     modal_ = false;
-}
-
-void Form::disableOtherForms() {
-    for (Form* form : Application::instance().loadedForms()) {
-        if (form == this || !form->hwnd_ || !IsWindowEnabled(form->hwnd_)) continue;
-        EnableWindow(form->hwnd_, FALSE);
-        disabledByModal_.push_back(form->hwnd_);
-    }
-}
-
-void Form::enableOtherForms() {
-    for (HWND window : disabledByModal_) {
-        if (IsWindow(window)) EnableWindow(window, TRUE);
-    }
-    disabledByModal_.clear();
 }
 
 LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

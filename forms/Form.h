@@ -118,8 +118,6 @@ private:
     void onDpiChanged(int dpi, const RECT& suggested);
     void runModalLoop();
     void endModal();
-    void disableOtherForms();
-    void enableOtherForms();
     void destroyFormWindow();
     void onActivate(bool active);
     void onDropFiles(WPARAM drop);

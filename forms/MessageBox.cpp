@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "forms/Application.h"
-#include "forms/Form.h"
 
 namespace {
 UINT iconStyle(MsgIcon icon) {
@@ -26,20 +25,12 @@ class BoxModality {
 public:
     explicit BoxModality(HWND owner) {
         ++Application::instance().openMessageBoxes;
-        if (!owner) return;
-        for (Form* form : Application::instance().loadedForms()) {
-            HWND window = form->hwnd();
-            if (!window || window == owner || !IsWindowEnabled(window)) continue;
-            EnableWindow(window, FALSE);
-            disabled_.push_back(window);
-        }
+        if (owner) disabled_ = Application::instance().disableWindowsExcept(owner);
     }
     BoxModality(const BoxModality&) = delete;
     BoxModality& operator=(const BoxModality&) = delete;
     ~BoxModality() {
-        for (HWND window : disabled_) {
-            if (IsWindow(window)) EnableWindow(window, TRUE);
-        }
+        Application::enableAgain(disabled_);
         --Application::instance().openMessageBoxes;
     }
 
