@@ -241,7 +241,7 @@ void measureParts(frmKernwell& main, const std::vector<BenchFont>& fonts, Figure
             if (!fonts[i].installed) {
                 auto loadStart = Clock::now();
                 PrivateFonts loader;
-                auto own = loader.faceOf(path);
+                auto own = loader.faceOf(path, InstalledFamilyLookup());
                 double loaded = msSince(loadStart);
                 own.reset();
                 figures.ownFace.push_back(loaded);

@@ -23,10 +23,10 @@ private:
     bool added_ = false;
 };
 
-std::optional<PrivateFace> PrivateFonts::faceOf(const std::wstring& fontPath) {
+std::optional<PrivateFace> PrivateFonts::faceOf(const std::wstring& fontPath,
+                                                const InstalledFamilyLookup& lookup) {
     auto face = readFontFace(fontPath);
     if (!face) return std::nullopt;
-    InstalledFamilyLookup lookup;
     if (isInstalled(face->family, lookup)) return PrivateFace{*face, nullptr};
     auto file = load(fontPath, *face, lookup);
     if (!file) return std::nullopt;

@@ -24,7 +24,7 @@ public:
     // The file's own face, ready to draw. A family that is installed is
     // drawn as installed; otherwise the file is loaded for this process.
     // Nothing when the file has no usable face or cannot be loaded.
-    std::optional<PrivateFace> faceOf(const std::wstring& fontPath);
+    std::optional<PrivateFace> faceOf(const std::wstring& fontPath, const InstalledFamilyLookup& lookup);
 
     // Whether an installed family of exactly this name exists, not counting
     // the families loaded here (the platform lists them as installed).

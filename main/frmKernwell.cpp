@@ -214,8 +214,9 @@ std::wstring frmKernwell::SplitFontStyle(const std::wstring& faceName, FontSpec&
 
 // The clicked file's own face, for a name that is not installed; nothing
 // when it cannot be loaded, and the label draws the name as it always has.
-std::optional<DrawnFace> frmKernwell::ownFace(const std::wstring& fontPath) {
-    auto loaded = privateFonts_.faceOf(fontPath);
+std::optional<DrawnFace> frmKernwell::ownFace(const std::wstring& fontPath,
+                                              const InstalledFamilyLookup& lookup) {
+    auto loaded = privateFonts_.faceOf(fontPath, lookup);
     if (!loaded) return std::nullopt;
     return DrawnFace{loaded->face.family, loaded->face.weight, loaded->face.italic, loaded->keepLoaded};
 }
@@ -235,7 +236,7 @@ void frmKernwell::fleOpen_Click() {
         });
         font.name = installed.value_or(baseName);
         std::optional<DrawnFace> face;
-        if (!installed && !baseName.empty()) face = ownFace(fullPath);
+        if (!installed && !baseName.empty()) face = ownFace(fullPath, lookup);
         lblPreview.setFontAndCaption(font, face, font.name);
     } catch (const RuntimeError& error) {
         if (error.number() == err::InvalidProperty) {

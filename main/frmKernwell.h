@@ -61,7 +61,7 @@ private:
     void mnuExit_Click();
 
     std::wstring SplitFontStyle(const std::wstring& faceName, FontSpec& font);
-    std::optional<DrawnFace> ownFace(const std::wstring& fontPath);
+    std::optional<DrawnFace> ownFace(const std::wstring& fontPath, const InstalledFamilyLookup& lookup);
     void openFontsFolder();
 
     std::wstring fontsFolder_;
