@@ -130,7 +130,7 @@ std::optional<std::u16string> readWindowsFamilyName(ByteView nameTable) {
 }
 
 std::optional<TrueTypeNames> readTrueTypeNames(std::span<const unsigned char> font) {
-    auto table = findFontTables(ByteView(font)).name;
-    if (!table) return std::nullopt;
-    return readNameTable(*table);
+    auto tables = findFontTables(ByteView(font));
+    if (!tables || !tables->name) return std::nullopt;
+    return readNameTable(*tables->name);
 }
