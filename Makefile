@@ -143,6 +143,10 @@ screenshots: program
 # Windows line endings, and their SHA-256 sums. Reproducible: file times are
 # the last commit's (or SOURCE_DATE_EPOCH), names are stored in a fixed order
 # without extra fields, so two clean builds give the same bytes.
+# The zip's program is stripped of the debug sections that the static runtime
+# brings (about half of build/Kernwell.exe, which keeps them for developers).
+# strip stamps the current time into the PE header unless SOURCE_DATE_EPOCH
+# names one; 0 leaves the header without a time, as the linker wrote it.
 VERSION_PART = $(shell sed -n 's/^\#define KERNWELL_VERSION_$(1) *//p' resources/resource.h)
 VERSION      := $(call VERSION_PART,MAJOR).$(call VERSION_PART,MINOR).$(call VERSION_PART,REVISION)
 RELEASE      := Glyphwright-$(VERSION)
@@ -153,7 +157,7 @@ RELEASE_FILES := Kernwell.exe ReadMe.txt SHA256SUMS
 dist: program
 	@command -v zip >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -q zip
 	rm -rf $(DIST) && mkdir -p $(DIST)/$(RELEASE)
-	cp $(BUILD)/Kernwell.exe $(DIST)/$(RELEASE)/
+	SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip --strip-all -o $(DIST)/$(RELEASE)/Kernwell.exe $(BUILD)/Kernwell.exe
 	sed -e 's/@VERSION@/$(VERSION)/' -e 's/$$/\r/' docs/ReadMe.txt > $(DIST)/$(RELEASE)/ReadMe.txt
 	cd $(DIST)/$(RELEASE) && sha256sum Kernwell.exe ReadMe.txt > SHA256SUMS
 	cd $(DIST) && chmod 644 $(RELEASE)/* && \
