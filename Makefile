@@ -55,10 +55,16 @@ $(TESTPREFIX)/.ready: | deps
 	WINEPREFIX=$(TESTPREFIX) wineserver -w
 	touch $@
 
+# C: of the test prefix carries a volume label (Wine reads it from this file
+# when the prefix starts), so that the drive list is checked on a real one.
+$(TESTPREFIX)/.drive-label: $(TESTPREFIX)/.ready
+	printf 'KERNWELL' > $(TESTPREFIX)/drive_c/.windows-label
+	touch $@
+
 # Tests run against a warm prefix: a persistent server and Wine's services
 # started once with no output pipes attached (otherwise ctest waits on a
 # pipe that the services inherited from the first test).
-test: build $(TESTPREFIX)/.wine-fonts test-dpi
+test: build $(TESTPREFIX)/.wine-fonts $(TESTPREFIX)/.drive-label test-dpi
 	@export WINEPREFIX=$(TESTPREFIX) $(WINE_ENV); \
 	wineserver -p >/dev/null 2>&1 </dev/null & \
 	WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
