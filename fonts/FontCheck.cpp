@@ -10,8 +10,11 @@ struct RequiredTable {
 
 // The tables a TrueType font needs, each at least as long as its fixed part.
 constexpr RequiredTable RequiredTables[] = {
-    {"head", 54}, {"hhea", 36}, {"maxp", 6}, {"name", 6}, {"cmap", 4}, {"post", 32}, {"loca", 0}, {"glyf", 0},
+    {"head", 54}, {"hhea", 36}, {"maxp", 6}, {"name", 6}, {"cmap", 4}, {"post", 32},
 };
+// A font of bitmaps alone (colour emoji, some old CJK fonts) has strikes of
+// one of these pairs of tables instead of outlines.
+constexpr std::string_view BitmapTables[][2] = {{"EBDT", "EBLC"}, {"CBDT", "CBLC"}, {"sbix", "sbix"}};
 // Wine's renderer reads an OS/2 table up to its version 0 end whatever
 // length the file gives it, and corrupts its heap on a shorter one.
 constexpr uint32_t DrawableWindowsMetrics = 78;
@@ -31,19 +34,29 @@ FontVerdict checkDirectory(const FontTables& tables) {
     return {};
 }
 
-// 'loca' holds an offset for every glyph and one past the last, of the size
-// 'head' says; 'glyf' reaches as far as the last of them. The directory is
-// sound, so 'head' and 'maxp' are long enough where they could be read.
+bool hasBitmapStrikes(const FontTables& tables) {
+    for (const auto& pair : BitmapTables)
+        if (findTableRecord(tables.directory, pair[0]) && findTableRecord(tables.directory, pair[1])) return true;
+    return false;
+}
+
+// 'loca' holds an offset for every glyph and, as it should, one past the
+// last (the renderer takes a table one short, as old fonts have it), of the
+// size 'head' says; 'glyf' reaches as far as the last of them. The
+// directory is sound, so 'head' and 'maxp' are long enough where they could
+// be read.
 FontVerdict checkGlyphs(const FontTables& tables) {
+    auto loca = findTableRecord(tables.directory, "loca");
+    auto glyf = findTableRecord(tables.directory, "glyf");
+    if (!loca && !glyf && hasBitmapStrikes(tables)) return {};
+    if (!loca || !glyf) return fault(FontFault::TableMissing, loca ? "glyf" : "loca");
     if (!tables.head || !tables.maxp) return fault(FontFault::TableMissing, tables.head ? "maxp" : "head");
     auto glyphs = tables.maxp->u16(4);
     uint64_t entrySize = *tables.head->u16(50) == 0 ? 2 : 4;
-    auto loca = findTableRecord(tables.directory, "loca");
-    if (!tables.locaEnd || loca->length < (uint64_t{*glyphs} + 1) * entrySize)
+    if (!tables.locaEnd || loca->length < uint64_t{*glyphs} * entrySize)
         return fault(FontFault::GlyphIndexTooShort, "loca");
     uint64_t glyphsEnd = entrySize == 2 ? uint64_t{*tables.locaEnd->u16(0)} * 2 : *tables.locaEnd->u32(0);
-    if (findTableRecord(tables.directory, "glyf")->length < glyphsEnd)
-        return fault(FontFault::GlyphDataTooShort, "glyf");
+    if (glyf->length < glyphsEnd) return fault(FontFault::GlyphDataTooShort, "glyf");
     return {};
 }
 }  // namespace

@@ -11,13 +11,17 @@ constexpr uint32_t PostBytesUsed = 16;
 constexpr uint32_t WholeTable = UINT32_MAX;
 
 // Where the last glyph ends, as an entry of 'loca': its position and size,
-// from the glyph count ('maxp') and the entries' format ('head').
+// from the glyph count ('maxp') and the entries' format ('head'). A 'loca'
+// one entry short, as some old fonts have it, gives its last entry.
 std::optional<std::pair<uint32_t, uint32_t>> lastLocaEntry(const FontTables& tables) {
     auto glyphs = tables.maxp ? tables.maxp->u16(4) : std::nullopt;
     auto format = tables.head ? tables.head->u16(50) : std::nullopt;
-    if (!glyphs || !format) return std::nullopt;
+    auto loca = findTableRecord(tables.directory, "loca");
+    if (!glyphs || !format || !loca) return std::nullopt;
     uint32_t entrySize = *format == 0 ? 2 : 4;
-    return std::pair{uint32_t{*glyphs} * entrySize, entrySize};
+    uint32_t entries = loca->length / entrySize;
+    if (entries == 0) return std::nullopt;
+    return std::pair{std::min<uint32_t>(*glyphs, entries - 1) * entrySize, entrySize};
 }
 }  // namespace
 
