@@ -7,6 +7,8 @@ JOBS       := 2
 TESTPREFIX := $(CURDIR)/$(BUILD)/wineprefix-test
 DEMOPREFIX := $(CURDIR)/$(BUILD)/wineprefix-demo
 DPIPREFIX  := $(CURDIR)/$(BUILD)/wineprefix-test144
+BENCHPREFIX    := $(CURDIR)/$(BUILD)/wineprefix-bench
+BENCH144PREFIX := $(CURDIR)/$(BUILD)/wineprefix-bench144
 # Test processes must never touch the user's own ~/.wine.
 WINE_ENV    = WINEDEBUG=-all WINEARCH=win32
 APT_PACKAGES := wine wine32:i386 fonts-wine mingw-w64 g++-mingw-w64-i686-posix cmake make googletest shellcheck
@@ -47,13 +49,24 @@ program: deps $(BUILD)/CMakeCache.txt
 	cp $(WINE_FONTS)/* $*/drive_c/windows/Fonts/
 	touch $@
 
-# A throwaway prefix for the tests, on Wine's null display driver so no X
-# display is needed. Created once (about 15 s) and kept in the build folder.
+# The settings a throwaway prefix may be given: Wine's null display driver,
+# so that no X display is needed; 144 DPI; a stand-in game folder.
+NULL_DRIVER   := 'HKCU\Software\Wine\Drivers' /v Graphics /d null
+DPI_144       := 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144
+GAME_LOCATION := 'HKLM\Software\Sports Interactive Ltd\Championship Manager 01-02' /v Location /d 'C:\Games\CM 01-02'
+
+# $(call fresh-prefix,SETTINGS...): the prefix of the target's folder made
+# afresh with those settings. About 15 s; kept in the build folder.
+define fresh-prefix
+	rm -rf $(@D)
+	$(WINE_ENV) WINEPREFIX=$(@D) wineboot --init >/dev/null 2>&1
+	$(foreach setting,$(1),$(WINE_ENV) WINEPREFIX=$(@D) wine reg add $($(setting)) /f >/dev/null 2>&1;)
+	WINEPREFIX=$(@D) wineserver -w
+endef
+
+# The tests' prefix, on the null display driver.
 $(TESTPREFIX)/.ready: | deps
-	rm -rf $(TESTPREFIX)
-	$(WINE_ENV) WINEPREFIX=$(TESTPREFIX) wineboot --init >/dev/null 2>&1
-	$(WINE_ENV) WINEPREFIX=$(TESTPREFIX) wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-	WINEPREFIX=$(TESTPREFIX) wineserver -w
+	$(call fresh-prefix,NULL_DRIVER)
 	touch $@
 
 # A full disk for the tests of what the program does on one: a tiny tmpfs
@@ -77,31 +90,19 @@ test: build $(TESTPREFIX)/.wine-fonts $(TESTPREFIX)/.drive-label test-dpi test-l
 	if mountpoint -q $(FULLDISK) || mount -t tmpfs -o size=64k tmpfs $(FULLDISK) 2>/dev/null; then \
 	  dd if=/dev/zero of=$(FULLDISK)/filler bs=4k >/dev/null 2>&1; export KERNWELL_FULL_DISK='$(FULLDISK_WINDOWS)'; \
 	else echo "No tmpfs for the full-disk tests (not root): they are skipped."; fi; \
-	export WINEPREFIX=$(TESTPREFIX) $(WINE_ENV); \
-	wineserver -p >/dev/null 2>&1 </dev/null & \
-	WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
-	cd $(BUILD) && WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) ctest --output-on-failure -j $(JOBS); \
-	status=$$?; WINEPREFIX=$(TESTPREFIX) wineserver -k; \
-	mountpoint -q $(FULLDISK) && umount $(FULLDISK); exit $$status
+	tools/with_prefix.sh $(TESTPREFIX) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS); \
+	status=$$?; mountpoint -q $(FULLDISK) && umount $(FULLDISK); exit $$status
 
 # The layout test once more in a test prefix set to 144 DPI (LogPixels), so
 # that windows are checked as laid out at the prefix's resolution from the
 # start, not only after a DPI change.
 $(DPIPREFIX)/.ready: | deps
-	rm -rf $(DPIPREFIX)
-	$(WINE_ENV) WINEPREFIX=$(DPIPREFIX) wineboot --init >/dev/null 2>&1
-	$(WINE_ENV) WINEPREFIX=$(DPIPREFIX) wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-	$(WINE_ENV) WINEPREFIX=$(DPIPREFIX) wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-	WINEPREFIX=$(DPIPREFIX) wineserver -w
+	$(call fresh-prefix,NULL_DRIVER DPI_144)
 	touch $@
 
 test-dpi: build $(DPIPREFIX)/.wine-fonts
-	@export WINEPREFIX=$(DPIPREFIX) $(WINE_ENV); \
-	wineserver -p >/dev/null 2>&1 </dev/null & \
-	WINEPREFIX=$(DPIPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
-	KERNWELL_EXPECT_DPI=144 WINEPREFIX=$(DPIPREFIX) $(WINE_ENV) wine $(BUILD)/tests/kernwell_tests.exe --gtest_filter='DpiLayoutTest.*' \
-	  --gtest_brief=1 </dev/null; \
-	status=$$?; WINEPREFIX=$(DPIPREFIX) wineserver -k; exit $$status
+	@KERNWELL_EXPECT_DPI=144 tools/with_prefix.sh $(DPIPREFIX) wine $(BUILD)/tests/kernwell_tests.exe \
+	  --gtest_filter='DpiLayoutTest.*' --gtest_brief=1 </dev/null
 
 # The launcher for Linux and macOS players, tried on fake prefixes in a
 # temporary home (neither Wine nor a display needed), and shellcheck on it
@@ -114,13 +115,9 @@ test-launcher: | deps
 # WINEPREFIX is not set; with WINEPREFIX set (the game's prefix) it is used
 # as it is.
 $(DEMOPREFIX)/.ready: | deps
-	rm -rf $(DEMOPREFIX)
-	$(WINE_ENV) WINEPREFIX=$(DEMOPREFIX) wineboot --init >/dev/null 2>&1
+	$(call fresh-prefix,GAME_LOCATION)
 	mkdir -p "$(DEMOPREFIX)/drive_c/Games/CM 01-02/Data"
-	$(WINE_ENV) WINEPREFIX=$(DEMOPREFIX) wine reg add 'HKLM\Software\Sports Interactive Ltd\Championship Manager 01-02' \
-	  /v Location /d 'C:\Games\CM 01-02' /f >/dev/null 2>&1
 	-cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$(DEMOPREFIX)/drive_c/windows/Fonts/" 2>/dev/null
-	WINEPREFIX=$(DEMOPREFIX) wineserver -w
 	touch $@
 
 # Wine's X11 driver needs a display; without one Wine fails silently under
@@ -139,14 +136,19 @@ run: display program
 	WINEDEBUG=-all wine $(BUILD)/Kernwell.exe
 endif
 
-# Benchmarks print their figures; they are never part of `make test`.
-bench: build $(TESTPREFIX)/.ready
-	@export WINEPREFIX=$(TESTPREFIX) $(WINE_ENV); \
-	wineserver -p >/dev/null 2>&1 </dev/null & \
-	WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
-	for b in $(BUILD)/benchmarks/*.exe; do \
-	  echo "== $$(basename $$b .exe)"; WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine $$b </dev/null; done; \
-	WINEPREFIX=$(TESTPREFIX) wineserver -k
+# Benchmarks print their figures; they are never part of `make test`. They
+# run on the null display driver and, as a player meets the program, on
+# Wine's X11 driver on a private Xvfb display (at 96 and 144 DPI).
+$(BENCHPREFIX)/.ready: | deps
+	$(call fresh-prefix,)
+	touch $@
+$(BENCH144PREFIX)/.ready: | deps
+	$(call fresh-prefix,DPI_144)
+	touch $@
+
+bench: build $(TESTPREFIX)/.wine-fonts $(BENCHPREFIX)/.wine-fonts $(BENCH144PREFIX)/.wine-fonts
+	@command -v Xvfb >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -q xvfb
+	@tools/run_benchmarks.sh $(BUILD) $(TESTPREFIX) $(BENCHPREFIX) $(BENCH144PREFIX)
 
 # The font parsers under libFuzzer, built natively with clang; each target
 # runs for FUZZ_SECONDS.
