@@ -55,15 +55,27 @@ $(TESTPREFIX)/.ready: | deps
 	WINEPREFIX=$(TESTPREFIX) wineserver -w
 	touch $@
 
+# A full disk for the tests of what the program does on one: a tiny tmpfs
+# (mounting needs root, as the rest of the set-up does), filled up, and
+# given to the tests through Wine's Z: drive. Without root the tests that
+# need it are skipped.
+FULLDISK := $(CURDIR)/$(BUILD)/full-disk
+FULLDISK_WINDOWS = Z:$(subst /,\,$(FULLDISK))
+
 # Tests run against a warm prefix: a persistent server and Wine's services
 # started once with no output pipes attached (otherwise ctest waits on a
 # pipe that the services inherited from the first test).
 test: build $(TESTPREFIX)/.wine-fonts test-dpi
-	@export WINEPREFIX=$(TESTPREFIX) $(WINE_ENV); \
+	@mkdir -p $(FULLDISK); \
+	if mountpoint -q $(FULLDISK) || mount -t tmpfs -o size=64k tmpfs $(FULLDISK) 2>/dev/null; then \
+	  dd if=/dev/zero of=$(FULLDISK)/filler bs=4k >/dev/null 2>&1; export KERNWELL_FULL_DISK='$(FULLDISK_WINDOWS)'; \
+	else echo "No tmpfs for the full-disk tests (not root): they are skipped."; fi; \
+	export WINEPREFIX=$(TESTPREFIX) $(WINE_ENV); \
 	wineserver -p >/dev/null 2>&1 </dev/null & \
 	WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) wine cmd /c exit >/dev/null 2>&1 </dev/null; \
 	cd $(BUILD) && WINEPREFIX=$(TESTPREFIX) $(WINE_ENV) ctest --output-on-failure -j $(JOBS); \
-	status=$$?; WINEPREFIX=$(TESTPREFIX) wineserver -k; exit $$status
+	status=$$?; WINEPREFIX=$(TESTPREFIX) wineserver -k; \
+	mountpoint -q $(FULLDISK) && umount $(FULLDISK); exit $$status
 
 # The layout test once more in a test prefix set to 144 DPI (LogPixels), so
 # that windows are checked as laid out at the prefix's resolution from the
@@ -168,4 +180,5 @@ check-reproducible:
 	tools/check_reproducible.sh
 
 clean:
+	-mountpoint -q $(FULLDISK) && umount $(FULLDISK)
 	rm -rf $(BUILD)

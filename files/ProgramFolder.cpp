@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cwchar>
 #include <utility>
 
 namespace {
@@ -27,6 +28,19 @@ std::wstring executableFolder() {
     if (path.size() == 2 && path[1] == L':') path += L'\\';
     return path;
 }
+
+// A kernel object's name that stands for a folder: names take no backslash
+// and a limited length, so the folder's upper-case form is hashed (FNV-1a),
+// and two spellings of one folder give one name.
+std::wstring folderMarkName(const std::wstring& folder) {
+    std::wstring upper = folder;
+    if (!upper.empty()) CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+    unsigned long long hash = 14695981039346656037ull;
+    for (wchar_t c : upper) hash = (hash ^ static_cast<unsigned short>(c)) * 1099511628211ull;
+    wchar_t hex[17];
+    swprintf(hex, 17, L"%016llx", hash);
+    return std::wstring(L"Local\\Kernwell-program-folder-") + hex;
+}
 }  // namespace
 
 std::wstring programFolder() {
@@ -37,3 +51,7 @@ ProgramFolderOverride::ProgramFolderOverride(std::wstring folder)
     : previous_(std::exchange(overrideFolder(), std::move(folder))) {}
 
 ProgramFolderOverride::~ProgramFolderOverride() { overrideFolder() = std::move(previous_); }
+
+ProgramFolderMark::ProgramFolderMark(const std::wstring& folder)
+    : mark_(CreateMutexW(nullptr, FALSE, folderMarkName(folder).c_str())),
+      heldByAnother_(mark_ && GetLastError() == ERROR_ALREADY_EXISTS) {}

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "runtime/Handle.h"
+
 std::wstring programFolder();
 
 class ProgramFolderOverride {
@@ -16,4 +18,19 @@ public:
 
 private:
     std::wstring previous_;
+};
+
+// Marks a program folder as used by this process for as long as the mark
+// lives, so that two instances of the program started from one folder know
+// of each other (they share the files the program keeps beside itself).
+class ProgramFolderMark {
+public:
+    explicit ProgramFolderMark(const std::wstring& folder);
+
+    // Whether another running process had marked the folder first.
+    bool heldByAnother() const { return heldByAnother_; }
+
+private:
+    Handle<HANDLE, CloseHandleFn> mark_;
+    bool heldByAnother_ = false;
 };

@@ -17,19 +17,22 @@ public:
     std::span<const unsigned char> bytes() const { return bytes_; }
 
     // The `length` bytes at `offset`, or nothing when they run past the end.
-    std::optional<ByteView> slice(size_t offset, size_t length) const {
+    // The one bound check of the font readers: it compares before it
+    // subtracts, so no sum of an offset and a length from a file can wrap
+    // (a 32-bit size_t would wrap at 0xFFFFFFF0 + 0x20).
+    std::optional<ByteView> slice(uint64_t offset, uint64_t length) const {
         if (offset > bytes_.size() || length > bytes_.size() - offset) return std::nullopt;
-        return ByteView(bytes_.subspan(offset, length));
+        return ByteView(bytes_.subspan(static_cast<size_t>(offset), static_cast<size_t>(length)));
     }
 
     // Big-endian, as TrueType stores its numbers.
-    std::optional<uint16_t> u16(size_t offset) const {
+    std::optional<uint16_t> u16(uint64_t offset) const {
         auto field = slice(offset, 2);
         if (!field) return std::nullopt;
         return static_cast<uint16_t>(field->bytes_[0] << 8 | field->bytes_[1]);
     }
 
-    std::optional<uint32_t> u32(size_t offset) const {
+    std::optional<uint32_t> u32(uint64_t offset) const {
         auto field = slice(offset, 4);
         if (!field) return std::nullopt;
         const auto& b = field->bytes_;

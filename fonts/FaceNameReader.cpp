@@ -16,7 +16,8 @@
 namespace {
 // Opens the built resource file so that it is deleted when it is closed,
 // however reading it ends: a file left behind would make every later build
-// fail. A file that cannot be opened so is deleted at once.
+// fail. A file that cannot be opened so is deleted at once, and the handle
+// is empty with the reason in GetLastError.
 FileHandle openToReadOnce(const std::wstring& path) {
     FileHandle file(CreateFileW(path.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
@@ -24,7 +25,6 @@ FileHandle openToReadOnce(const std::wstring& path) {
         DWORD error = GetLastError();
         DeleteFileW(path.c_str());
         SetLastError(error);
-        raiseLastError();
     }
     return file;
 }
@@ -58,25 +58,11 @@ std::wstring nameFrom(const std::string& resource) {
 }
 
 // Removes whatever file is left at path, read-only, hidden or system too.
-// False when something stays in the way: a file held open, or a folder.
-bool removeLeftOver(const std::wstring& path) {
+void removeLeftOver(const std::wstring& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (DeleteFileW(path.c_str())) return true;
-    SetFileAttributesW(path.c_str(), attributes);
-    return false;
-}
-
-// True when a new file can be created at path; it is removed again.
-bool canCreate(const std::wstring& path) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-    if (!file) return false;
-    file.reset();
-    DeleteFileW(path.c_str());
-    return true;
+    if (!DeleteFileW(path.c_str())) SetFileAttributesW(path.c_str(), attributes);
 }
 
 std::wstring userTempFolder() {
@@ -86,6 +72,22 @@ std::wstring userTempFolder() {
     if (folder.empty() || folder.back() != L'\\') folder += L'\\';
     return folder;
 }
+
+// The resource file read at resourcePath; nothing when it could not be
+// built or opened there for a reason of the place rather than of the font
+// (the builder says ERROR_BAD_FORMAT for the font's own failures).
+std::optional<std::wstring> readFaceNameAt(const std::wstring& fontPath, const FontResourceBuilderFn& build,
+                                           const std::wstring& resourcePath) {
+    SetLastError(ERROR_SUCCESS);
+    if (!build(1, resourcePath.c_str(), fontPath.c_str(), nullptr)) {
+        if (GetLastError() == ERROR_BAD_FORMAT) return std::wstring();
+        return std::nullopt;
+    }
+    FileHandle built = openToReadOnce(resourcePath);
+    if (!built) return std::nullopt;
+    return nameFrom(readAllRaw(built));
+}
+
 }  // namespace
 
 std::wstring tempFontResourcePath() {
@@ -93,14 +95,6 @@ std::wstring tempFontResourcePath() {
     // A drive root already ends in its separator.
     if (folder.empty() || folder.back() != L'\\') folder += L'\\';
     return folder + TempFontResourceName;
-}
-
-std::wstring prepareFontResourcePath() {
-    std::wstring beside = tempFontResourcePath();
-    if (removeLeftOver(beside) && canCreate(beside)) return beside;
-    std::wstring inTemp = userTempFolder() + TempFontResourceName;
-    removeLeftOver(inTemp);
-    return inTemp;
 }
 
 std::wstring readFaceName(const std::wstring& fontPath, const std::wstring& resourcePath) {
@@ -111,5 +105,20 @@ std::wstring readFaceNameWith(const std::wstring& fontPath, const FontResourceBu
                               const std::wstring& resourcePath) {
     if (!build(1, resourcePath.c_str(), fontPath.c_str(), nullptr)) return {};
     FileHandle built = openToReadOnce(resourcePath);
+    if (!built) raiseLastError();
     return nameFrom(readAllRaw(built));
+}
+
+FaceNameReader::FaceNameReader()
+    : folderMark_(programFolder()),
+      besidePath_(tempFontResourcePath()),
+      ownPath_(userTempFolder() + L"~TEMP" + std::to_wstring(GetCurrentProcessId()) + L".FOT") {
+    if (!folderMark_.heldByAnother()) removeLeftOver(besidePath_);
+    // A process of the same id before this one may have left it.
+    removeLeftOver(ownPath_);
+}
+
+std::wstring FaceNameReader::read(const std::wstring& fontPath, const FontResourceBuilderFn& build) const {
+    if (auto beside = readFaceNameAt(fontPath, build, besidePath_)) return *beside;
+    return readFaceNameWith(fontPath, build, ownPath_);
 }

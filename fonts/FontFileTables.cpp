@@ -4,5 +4,6 @@
 
 std::optional<FontFileTables> FontFileTables::load(const std::wstring& path) {
     FontFile file(path);
-    return read([&](unsigned long long offset, size_t length) { return file.read(offset, length); });
+    if (!file.isOpen()) return std::nullopt;
+    return read([&](unsigned long long offset, size_t length) { return file.read(offset, length); }, file.size());
 }

@@ -1,10 +1,14 @@
 #include "fonts/FontResourceBuilder.h"
 
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "fonts/FontCheck.h"
 #include "fonts/FontDescription.h"
+#include "fonts/FontFile.h"
 #include "fonts/FontFileTables.h"
 #include "fonts/FontResourceLayout.h"
 #include "runtime/Handle.h"
@@ -22,13 +26,6 @@ std::string ansi(const std::u16string& text) {
     return toAnsi(std::wstring(text.begin(), text.end()));
 }
 
-std::optional<FontResourceContents> describeFontFile(const std::wstring& path, DWORD hidden,
-                                                     const wchar_t* fontFile) {
-    auto font = FontFileTables::load(path);
-    if (!font) return std::nullopt;
-    return describeFont(font->tables(), hidden != 0, toAnsi(fontFile), ansi);
-}
-
 // Creates the file exclusively; on any failure to write it whole, removes
 // it again, so that no partial resource file remains.
 bool writeNewFile(const std::wstring& path, const std::vector<unsigned char>& bytes) {
@@ -38,28 +35,38 @@ bool writeNewFile(const std::wstring& path, const std::vector<unsigned char>& by
     DWORD written = 0;
     bool whole = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                  written == bytes.size();
+    DWORD error = whole ? ERROR_SUCCESS : GetLastError();
+    // A short write without an error is a full disk too.
+    if (!whole && error == ERROR_SUCCESS) error = ERROR_DISK_FULL;
     file.reset();
-    if (!whole) {
-        DWORD error = GetLastError();
-        DeleteFileW(path.c_str());
-        SetLastError(error);
-    }
+    if (!whole) DeleteFileW(path.c_str());
+    SetLastError(error);
     return whole;
 }
 
-bool buildFontResource(DWORD hidden, const wchar_t* resourceFile, const wchar_t* fontFile,
-                       const wchar_t* currentPath) {
-    auto contents = describeFontFile(fontFilePath(fontFile, currentPath), hidden, fontFile);
-    if (!contents) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return false;
-    }
-    std::vector<unsigned char> bytes = layOutFontResource(*contents);
+bool buildFontResource(const FontTables& font, DWORD hidden, const wchar_t* resourceFile,
+                       const wchar_t* fontFile) {
+    auto contents = describeFont(font, hidden != 0, toAnsi(fontFile), ansi);
+    std::vector<unsigned char> bytes = contents ? layOutFontResource(*contents) : std::vector<unsigned char>{};
     if (bytes.empty()) {
-        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        SetLastError(ERROR_BAD_FORMAT);
         return false;
     }
     return writeNewFile(resourceFile, bytes);
+}
+
+// A status-returning call, like the platform's: running out of memory is a
+// failure to build; anything else thrown is a fault of the program and
+// reaches the caller's guard.
+template <class Build>
+int buildGuarded(Build&& build) {
+    try {
+        return build() ? 1 : 0;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return 0;
 }
 }  // namespace
 
@@ -69,21 +76,27 @@ int createScalableFontResource(DWORD hidden, const wchar_t* resourceFile, const 
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    // A status-returning call, like the platform's: nothing escapes it.
-    try {
-        return buildFontResource(hidden, resourceFile, fontFile, currentPath) ? 1 : 0;
-    } catch (const std::exception&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return 0;
-    }
+    return buildGuarded([&] {
+        auto font = FontFileTables::load(fontFilePath(fontFile, currentPath));
+        if (!font) {
+            SetLastError(ERROR_BAD_FORMAT);
+            return false;
+        }
+        return buildFontResource(font->tables(), hidden, resourceFile, fontFile);
+    });
 }
 
-void requireBuildableFont(const std::wstring& fontFile) {
+int createFontResource(const FontTables& font, DWORD hidden, const wchar_t* resourceFile,
+                               const wchar_t* fontFile) {
+    return buildGuarded([&] { return buildFontResource(font, hidden, resourceFile, fontFile); });
+}
+
+void requireSoundFont(const std::wstring& fontFile) {
     // Opened once on its own so that a file that cannot be opened reports
     // why, instead of passing for a file that is not a font.
-    FileHandle probe(CreateFileW(fontFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!probe) raiseLastError();
-    probe.reset();
-    if (!describeFontFile(fontFile, 0, fontFile.c_str())) raiseError(err::InvalidFileFormat);
+    if (!FontFile(fontFile).isOpen()) raiseLastError();
+    auto font = FontFileTables::load(fontFile);
+    bool sound = font && describeFont(font->tables(), false, {}, ansi) &&
+                 checkFontStructure(font->tables());
+    if (!sound) raiseError(err::InvalidFileFormat);
 }

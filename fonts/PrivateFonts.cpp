@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "fonts/FontCheck.h"
+#include "fonts/FontFileTables.h"
+
 // A font file added for this process, removed again with its last owner.
 class PrivateFonts::LoadedFile {
 public:
@@ -25,12 +28,16 @@ private:
 
 std::optional<PrivateFace> PrivateFonts::faceOf(const std::wstring& fontPath,
                                                 const InstalledFamilyLookup& lookup) {
-    auto face = readFontFace(fontPath);
-    if (!face) return std::nullopt;
-    if (isInstalled(face->family, lookup)) return PrivateFace{*face, nullptr};
-    auto file = load(fontPath, *face, lookup);
+    auto file = FontFileTables::load(fontPath);
     if (!file) return std::nullopt;
-    return PrivateFace{*face, file};
+    auto face = readFontFace(file->tables());
+    if (!face) return std::nullopt;
+    // A file the renderer would stumble over is never loaded.
+    if (!checkFontStructure(file->tables())) return std::nullopt;
+    if (isInstalled(face->family, lookup)) return PrivateFace{*face, nullptr};
+    auto loaded = load(fontPath, *face, lookup);
+    if (!loaded) return std::nullopt;
+    return PrivateFace{*face, loaded};
 }
 
 bool PrivateFonts::isInstalled(const std::wstring& family, const InstalledFamilyLookup& lookup) const {

@@ -61,5 +61,5 @@ TrueTypeMetrics readTrueTypeMetrics(const FontTables& tables) {
 }
 
 TrueTypeMetrics readTrueTypeMetrics(std::span<const unsigned char> font) {
-    return readTrueTypeMetrics(findFontTables(ByteView(font)));
+    return readTrueTypeMetrics(findFontTables(ByteView(font)).value_or(FontTables{}));
 }

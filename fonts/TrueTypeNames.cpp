@@ -134,7 +134,7 @@ std::optional<std::u16string> readNameById(ByteView nameTable, uint16_t nameId) 
 }
 
 std::optional<TrueTypeNames> readTrueTypeNames(std::span<const unsigned char> font) {
-    auto table = findFontTables(ByteView(font)).name;
-    if (!table) return std::nullopt;
-    return readNameTable(*table);
+    auto tables = findFontTables(ByteView(font));
+    if (!tables || !tables->name) return std::nullopt;
+    return readNameTable(*tables->name);
 }

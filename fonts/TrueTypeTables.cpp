@@ -1,10 +1,24 @@
 #include "fonts/TrueTypeTables.h"
 
+#include <algorithm>
+
 namespace {
 constexpr uint32_t VersionOne = 0x00010000;
 constexpr uint32_t VersionTrue = 0x74727565;  // 'true', older Apple fonts
 constexpr size_t DirectoryHeaderSize = 12;
 constexpr size_t TableRecordSize = 16;
+constexpr uint32_t PostBytesUsed = 16;
+constexpr uint32_t WholeTable = UINT32_MAX;
+
+// Where the last glyph ends, as an entry of 'loca': its position and size,
+// from the glyph count ('maxp') and the entries' format ('head').
+std::optional<std::pair<uint32_t, uint32_t>> lastLocaEntry(const FontTables& tables) {
+    auto glyphs = tables.maxp ? tables.maxp->u16(4) : std::nullopt;
+    auto format = tables.head ? tables.head->u16(50) : std::nullopt;
+    if (!glyphs || !format) return std::nullopt;
+    uint32_t entrySize = *format == 0 ? 2 : 4;
+    return std::pair{uint32_t{*glyphs} * entrySize, entrySize};
+}
 }  // namespace
 
 uint32_t tableTag(std::string_view tag) {
@@ -41,19 +55,33 @@ std::optional<TableRecord> findTableRecord(const std::vector<TableRecord>& direc
     return std::nullopt;
 }
 
-FontTables findFontTables(ByteView font) {
+FontTables collectFontTables(std::vector<TableRecord> directory, uint64_t fileSize, const FetchTablePart& fetch) {
     FontTables tables;
-    auto directory = readTableDirectory(font);
-    if (!directory) return tables;
-    auto table = [&](std::string_view tag) -> std::optional<ByteView> {
-        auto record = findTableRecord(*directory, tag);
-        if (!record) return std::nullopt;
-        return font.slice(record->offset, record->length);
+    tables.directory = std::move(directory);
+    tables.fileSize = fileSize;
+    auto part = [&](std::string_view tag, uint32_t from, uint32_t length) -> std::optional<ByteView> {
+        auto record = findTableRecord(tables.directory, tag);
+        if (!record || from > record->length) return std::nullopt;
+        return fetch(*record, from, std::min(length, record->length - from));
     };
-    tables.name = table("name");
-    tables.head = table("head");
-    tables.hhea = table("hhea");
-    tables.os2 = table("OS/2");
-    tables.post = table("post");
+    tables.name = part("name", 0, WholeTable);
+    tables.head = part("head", 0, WholeTable);
+    tables.hhea = part("hhea", 0, WholeTable);
+    tables.os2 = part("OS/2", 0, WholeTable);
+    tables.maxp = part("maxp", 0, WholeTable);
+    tables.post = part("post", 0, PostBytesUsed);
+    if (auto entry = lastLocaEntry(tables)) {
+        auto end = part("loca", entry->first, entry->second);
+        if (end && end->size() == entry->second) tables.locaEnd = end;
+    }
     return tables;
+}
+
+std::optional<FontTables> findFontTables(ByteView font) {
+    auto directory = readTableDirectory(font);
+    if (!directory) return std::nullopt;
+    return collectFontTables(std::move(*directory), font.size(),
+                             [&](const TableRecord& table, uint32_t from, uint32_t length) {
+                                 return font.slice(uint64_t{table.offset} + from, length);
+                             });
 }

@@ -1,9 +1,10 @@
 #pragma once
-// The table directory at the start of a TrueType file, and the few tables
-// that the font services read. Standard library only, so that it builds
-// natively for fuzzing as well as for Windows.
+// The table directory at the start of a TrueType file, and the parts of the
+// tables that the font services read. Standard library only, so that it
+// builds natively for fuzzing as well as for Windows.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -16,10 +17,18 @@ struct TableRecord {
     uint32_t length;
 };
 
-// The tables read for a face name and a font directory entry; each one
-// absent when the file has none or its record points outside the file.
+// What the font services read of a font file: its directory and size, and
+// views of the tables they use, each absent when the file has none or its
+// record points outside the file.
 struct FontTables {
-    std::optional<ByteView> name, head, hhea, os2, post;
+    std::vector<TableRecord> directory;
+    uint64_t fileSize = 0;
+    std::optional<ByteView> name, head, hhea, os2, maxp;
+    // Of 'post' only its header up to isFixedPitch is used: the glyph names
+    // after it run to hundreds of kilobytes in large fonts.
+    std::optional<ByteView> post;
+    // The last 'loca' entry, where the last glyph's outline ends in 'glyf'.
+    std::optional<ByteView> locaEnd;
 };
 
 // A four-letter tag ("name", "OS/2") as the directory stores it.
@@ -40,5 +49,14 @@ std::optional<std::vector<TableRecord>> readTableDirectory(ByteView start);
 // The record with this tag, if the directory has one.
 std::optional<TableRecord> findTableRecord(const std::vector<TableRecord>& directory, std::string_view tag);
 
-// The tables of a whole font file held in memory.
-FontTables findFontTables(ByteView font);
+// `length` bytes from `from` within a table, inside the file, or nothing.
+using FetchTablePart = std::function<std::optional<ByteView>(const TableRecord& table, uint32_t from,
+                                                             uint32_t length)>;
+
+// The one list of the tables read and how much of each: every reader of a
+// font file, in memory or piece by piece from disk, fills FontTables here.
+FontTables collectFontTables(std::vector<TableRecord> directory, uint64_t fileSize, const FetchTablePart& fetch);
+
+// The tables of a whole font file held in memory; nothing when it has no
+// TrueType table directory.
+std::optional<FontTables> findFontTables(ByteView font);

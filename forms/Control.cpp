@@ -2,6 +2,7 @@
 
 #include "forms/ControlFont.h"
 #include "forms/Form.h"
+#include "runtime/RuntimeError.h"
 
 void Control::createWindow(Form& form, const ControlArgs& args) {
     form_ = &form;
@@ -13,6 +14,9 @@ void Control::createWindow(Form& form, const ControlArgs& args) {
                             r.bottom - r.top, form.hwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
                             GetModuleHandleW(nullptr), nullptr);
+    // Nothing of the form works without its controls: a failure here ends
+    // the load, and the form is unloaded again.
+    if (!hwnd_) raiseLastError();
     if (ControlFont* font = ownFont()) font->setDpi(hwnd_, form.dpi());
     if (usesFormFont()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.defaultFont()), FALSE);
 }

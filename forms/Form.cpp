@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/Application.h"
 #include "forms/CommandButton.h"
@@ -328,6 +329,9 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_QUERYENDSESSION:
         return onQueryEndSession();
+    case WM_ENDSESSION:
+        onEndSession(wParam != FALSE);
+        return 0;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -337,12 +341,20 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-// Only the window that confirms the end of the session asks; No refuses it
-// and leaves every window as it was. WM_ENDSESSION needs nothing more: after
-// a No every window stays, and after a Yes no window is left to receive it.
+// The query only asks: another program may still refuse the end of the
+// session, and then every window must be as it was.
 LRESULT Form::onQueryEndSession() {
-    if (!settings_.confirmsEndSession) return TRUE;
-    return Unload() ? TRUE : FALSE;
+    bool cancel = false;
+    Form_QueryEndSession(cancel);
+    agreedToEndSession_ = !cancel;
+    return cancel ? FALSE : TRUE;
+}
+
+// The session really ends only when the system says so after every program
+// agreed; a window that refused never gets here with ending set.
+void Form::onEndSession(bool ending) {
+    bool agreed = std::exchange(agreedToEndSession_, false);
+    if (ending && agreed) Form_EndSession();
 }
 
 // Passes a command to the control that sent it, or to the default or

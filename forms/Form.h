@@ -44,10 +44,6 @@ struct FormSettings {
     // Tab, access keys, Enter and Esc through IsDialogMessage. Off where the
     // form wants the raw characters of every key.
     bool dialogKeys = true;
-    // The system's end-of-session query runs this window's unload, and so
-    // its quit confirmation. Other windows agree to the query and stay
-    // loaded: the window that confirms unloads every window after a Yes.
-    bool confirmsEndSession = false;
     // Files and folders dropped from the shell raise Form_DragDrop.
     bool acceptsFiles = false;
 };
@@ -95,6 +91,10 @@ protected:
     virtual void Form_QueryUnload(bool& /*cancel*/) {}
     virtual void Form_Unload() {}
     virtual void Form_KeyPress(wchar_t /*character*/) {}
+    // The system asks whether the session may end (cancel refuses it); the
+    // windows stay as they are until Form_EndSession says it really ends.
+    virtual void Form_QueryEndSession(bool& /*cancel*/) {}
+    virtual void Form_EndSession() {}
     // The full paths of the items dropped on the window, in the shell's order.
     virtual void Form_DragDrop(const std::vector<std::wstring>& /*paths*/) {}
 
@@ -124,6 +124,7 @@ private:
     void onNextDlgCtl(WPARAM wParam, LPARAM lParam);
 
     LRESULT onQueryEndSession();
+    void onEndSession(bool ending);
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onControlColor(UINT message, WPARAM wParam, LPARAM lParam);
     bool onDrawItem(const DRAWITEMSTRUCT& item);
@@ -135,6 +136,8 @@ private:
     bool loading_ = false;
     bool unloading_ = false;
     bool modal_ = false;
+    // The answer this window gave to the last end-of-session query.
+    bool agreedToEndSession_ = false;
     int dpi_ = 96;
     std::vector<HWND> disabledByModal_;
     FontHandle defaultFont_;

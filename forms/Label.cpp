@@ -61,7 +61,8 @@ void Label::changeFont(const FontSpec& spec) {
 }
 
 void Label::fitToText() {
-    if (!style_.autoSize) return;
+    // After its form unloaded the label has no window to fit.
+    if (!style_.autoSize || !hwnd()) return;
     std::wstring text = caption();
     ScreenDC screen;
     ScopedSelect select(screen.get(), font_.handle());

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cwchar>
 #include <vector>
 
 #include "forms/Application.h"
@@ -38,10 +39,12 @@ private:
     std::vector<HWND> disabled_;
 };
 
+// Called from an enumeration callback, so it allocates nothing that could
+// throw through the platform's frame.
 bool isMessageBox(HWND window) {
     wchar_t name[8] = L"";
     GetClassNameW(window, name, 8);
-    return std::wstring(name) == L"#32770";
+    return wcscmp(name, L"#32770") == 0;
 }
 
 // Two things for window managers under Wine. Wine hands a raise to the

@@ -29,7 +29,7 @@ std::string narrow(const std::u16string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto font = FontFileTables::read(readerOver(data, size));
+    auto font = FontFileTables::read(readerOver(data, size), size);
     auto contents = font ? describeFont(font->tables(), size % 2 == 1, "C:\\Fonts\\fuzz.ttf", narrow) : std::nullopt;
     auto names = readTrueTypeNames(std::span<const unsigned char>(data, size));
     if (contents.has_value() != names.has_value()) std::abort();

@@ -11,6 +11,7 @@
 #include "registry/Registry.h"
 #include "resources/resource.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
 #include "windows/frmAbout.h"
 #include "windows/frmPreview.h"
 #include "windows/webinterface.h"
@@ -23,7 +24,6 @@ FormSettings frmKernwell::settings() const {
     settings.clientWidth = 6465;
     settings.clientHeight = 4275;
     settings.iconId = IDI_APPLICATION_ICON;
-    settings.confirmsEndSession = true;
     settings.acceptsFiles = true;
     settings.ownsMessageBoxes = true;
     return settings;
@@ -55,20 +55,23 @@ void frmKernwell::createControls() {
 // Reads the fonts folder and the game folder, opens the browser on the
 // fonts folder and clears the preview.
 void frmKernwell::Form_Load() {
+    sessionEnding_ = false;
     fontsFolder_ = ReadRegistryString(HKEY_CURRENT_USER,
                                       L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
                                       L"Fonts", L"");
-    gameFolder_ = ReadRegistryString(HKEY_LOCAL_MACHINE,
-                                     L"Software\\Sports Interactive Ltd\\Championship Manager 01-02\\",
-                                     L"Location", L"");
+    // A folder name cannot end in a space on Windows, and a space at either
+    // end of the value would make the copy blame the game's installation.
+    gameFolder_ = trimSpaces(ReadRegistryString(HKEY_LOCAL_MACHINE,
+                                                L"Software\\Sports Interactive Ltd\\Championship Manager 01-02\\",
+                                                L"Location", L""));
     if (gameFolder_.empty()) {
         msgBox(L"Championship Manager 01-02 is not installed upon the computer...please install before using editor");
     }
     openFontsFolder();
     lblPreview.setCaption(L"");
     // A resource file left by an earlier run would make every face-name
-    // read fail; where it cannot be removed, the reader works elsewhere.
-    fontResourcePath_ = prepareFontResourcePath();
+    // read fail; the reader removes it, or works elsewhere.
+    faceNames_.emplace();
 }
 
 // Each assignment runs the list's change handler before it returns, so the
@@ -85,15 +88,28 @@ void frmKernwell::openFontsFolder() {
     }
 }
 
-// Asks before quitting; a yes unloads every window of the program.
+// Asks before quitting; a yes unloads every window of the program. At the
+// end of the session the question has been answered already.
 void frmKernwell::Form_QueryUnload(bool& cancel) {
-    MsgResult answer = msgBox(L"Do you wish to quit the Glyphwright?", MsgButtons::YesNo, MsgIcon::Question,
-                              L"Want to Quit?");
-    if (answer == MsgResult::Yes) {
-        UnloadAllForms();
-    } else {
+    if (!sessionEnding_ && !confirmQuit()) {
         cancel = true;
+        return;
     }
+    UnloadAllForms();
+}
+
+// The system closing the program asks the same question, and only asks.
+void frmKernwell::Form_QueryEndSession(bool& cancel) { cancel = !confirmQuit(); }
+
+// The session ends after the user agreed: every window unloads.
+void frmKernwell::Form_EndSession() {
+    sessionEnding_ = true;
+    Unload();
+}
+
+bool frmKernwell::confirmQuit() {
+    return msgBox(L"Do you wish to quit the Glyphwright?", MsgButtons::YesNo, MsgIcon::Question,
+                  L"Want to Quit?") == MsgResult::Yes;
 }
 
 void frmKernwell::UnloadAllForms() {
@@ -177,7 +193,7 @@ void frmKernwell::cmdSave_Click() {
         // gone is reported as such; either way nothing is written.
         std::wstring source = fleOpen.path() + L"\\" + fileName;
         requireSourceFile(source);
-        requireBuildableFont(source);
+        requireSoundFont(source);
         std::wstring destination = gameFolder_ + L"\\Data\\Fonts\\";
         ensureFolder(destination);
         copyFileSafely(source, destination + fileName);
@@ -200,7 +216,8 @@ void frmKernwell::cmdSave_Click() {
 
 // Reads the face name through the temporary resource file chosen at load.
 std::wstring frmKernwell::GetFontName(const std::wstring& filePath) {
-    return readFaceName(filePath, fontResourcePath_.empty() ? tempFontResourcePath() : fontResourcePath_);
+    if (!faceNames_) return readFaceName(filePath);
+    return faceNames_->read(filePath, createScalableFontResource);
 }
 
 // Cuts the style word out of the face name and shows it on the flags of the

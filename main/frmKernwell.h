@@ -19,6 +19,7 @@
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "forms/MenuItem.h"
+#include "fonts/FaceNameReader.h"
 #include "fonts/PrivateFonts.h"
 
 class frmKernwell : public FormOf<frmKernwell> {
@@ -49,6 +50,8 @@ protected:
     void createControls() override;
     void Form_Load() override;
     void Form_QueryUnload(bool& cancel) override;
+    void Form_QueryEndSession(bool& cancel) override;
+    void Form_EndSession() override;
     void Form_DragDrop(const std::vector<std::wstring>& paths) override;
 
 private:
@@ -63,12 +66,15 @@ private:
     std::wstring SplitFontStyle(const std::wstring& faceName, FontSpec& font);
     std::optional<DrawnFace> ownFace(const std::wstring& fontPath, const InstalledFamilyLookup& lookup);
     void openFontsFolder();
+    bool confirmQuit();
 
     std::wstring fontsFolder_;
     std::wstring gameFolder_;
+    // Set once the system ends the session: quitting asks nothing more.
+    bool sessionEnding_ = false;
     // Set by a drive change that failed and reported it.
     bool driveChangeFailed_ = false;
-    // Where the face-name reader builds its temporary file, chosen at load.
-    std::wstring fontResourcePath_;
+    // Reads face names through its temporary file; readied at load.
+    std::optional<FaceNameReader> faceNames_;
     PrivateFonts privateFonts_;
 };

@@ -31,3 +31,9 @@ long long inStr(std::wstring_view text, std::wstring_view what) {
     size_t found = text.find(what);
     return found == std::wstring_view::npos ? 0 : static_cast<long long>(found) + 1;
 }
+
+std::wstring trimSpaces(std::wstring_view text) {
+    size_t first = text.find_first_not_of(L' ');
+    if (first == std::wstring_view::npos) return {};
+    return std::wstring(text.substr(first, text.find_last_not_of(L' ') - first + 1));
+}

@@ -14,6 +14,9 @@ std::wstring fromAnsi(std::string_view bytes);
 // error 6 (Overflow).
 int16_t position16(long long position);
 
+// The text without the spaces at its start and end.
+std::wstring trimSpaces(std::wstring_view text);
+
 // 1-based position of the first occurrence of what in text, searching from
 // position 1; 0 when it does not occur. Exact, case-sensitive.
 long long inStr(std::wstring_view text, std::wstring_view what);

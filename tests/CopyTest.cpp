@@ -6,6 +6,7 @@
 #include "main/frmKernwell.h"
 #include "runtime/Handle.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/FontBytes.h"
 #include "tests/support/UserInput.h"
 
 namespace {
@@ -157,23 +158,26 @@ TEST_F(CopyTest, TargetHeldOpenKeepsTheOldFontAndLeavesNoTemporaryFile) {
     EXPECT_EQ(folderNames(game + L"\\Data\\Fonts"), std::vector<std::wstring>{L"FixtureSans.ttf"});
 }
 
-// A broken download over the game's good copy: refused, nothing written.
-TEST_F(CopyTest, FilesThatAreNotFontsAreRefusedAndTheGoodCopyStays) {
+// A broken download or a damaged font over the game's good copy: refused,
+// nothing written, even where its names can still be read.
+TEST_F(CopyTest, FilesThatAreNotSoundFontsAreRefusedAndTheGoodCopyStays) {
     std::wstring fonts = installGame() + L"\\Data\\Fonts\\";
     CreateDirectoryW(fonts.c_str(), nullptr);
     const std::vector<char> good = readAllBytes(fixturePath(L"FixtureSans.ttf"));
-    for (const wchar_t* name : {L"NotAFont.ttf", L"Truncated.ttf"}) {
-        addFont(name);
+    addFont(L"NotAFont.ttf");
+    addFont(L"Truncated.ttf");
+    writeAllBytes(fontsFolder_ + L"\\GlyphsCut.ttf", withTableChange(good, {"glyf", std::nullopt, 1000}));
+    writeAllBytes(fontsFolder_ + L"\\ShortMetrics.ttf", withTableChange(good, {"OS/2", std::nullopt, 40}));
+    for (const wchar_t* name : {L"NotAFont.ttf", L"Truncated.ttf", L"GlyphsCut.ttf", L"ShortMetrics.ttf"})
         writeAllBytes(fonts + name, good);
-    }
     showMainWindow();
-    for (int entry = 0; entry < 2; ++entry) {
+    for (int entry = 0; entry < 4; ++entry) {
         clickListEntry(main().fleOpen.hwnd(), entry);
         pressCopy();
         EXPECT_EQ(lastBox().prompt, L"The following error has occured during save: 321 Invalid file format");
         EXPECT_EQ(readAllBytes(fonts + main().fleOpen.fileName()), good);
     }
-    EXPECT_EQ(folderNames(fonts).size(), 2u);
+    EXPECT_EQ(folderNames(fonts).size(), 4u);
 }
 
 // A removed stick or a renamed folder: the source is missing, not the game.
@@ -203,6 +207,19 @@ TEST_F(CopyTest, GameFolderOutsideTheCodePageReceivesTheCopy) {
     EXPECT_EQ(lastBox().prompt, L"Copy Completed!");
     EXPECT_TRUE(fileExists(root_ / L"Game\u0141\\Data\\Fonts\\FixtureSans.ttf"));
     EXPECT_FALSE(fileExists(root_ / L"GameL\\Data\\Fonts"));
+}
+
+// A folder name cannot end in a space: spaces around the registered folder
+// are no part of it, and must not make the copy blame the installation.
+TEST_F(CopyTest, GameFolderWithSpacesAroundItReceivesTheCopy) {
+    std::wstring game = installGame();
+    registry_.setGameFolder(L"  " + game + L" ");
+    addFont(L"FixtureSans.ttf");
+    selectFirstFont();
+    pressCopy();
+    EXPECT_EQ(lastBox().prompt, L"Copy Completed!");
+    EXPECT_TRUE(fileExists(game + L"\\Data\\Fonts\\FixtureSans.ttf"));
+    EXPECT_EQ(ends_, 0);
 }
 
 // At a drive root the file list's path ends in a separator, so the source

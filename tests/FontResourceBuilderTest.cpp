@@ -333,5 +333,5 @@ TEST(FontResourceBuilderTest, RequiresAFontItCanBuildFor) {
         {temp / L"None.ttf", err::FileNotFound},
     };
     for (const auto& [path, number] : cases)
-        EXPECT_EQ(errorNumberOf([&] { requireBuildableFont(path); }), number) << path.c_str();
+        EXPECT_EQ(errorNumberOf([&] { requireSoundFont(path); }), number) << path.c_str();
 }

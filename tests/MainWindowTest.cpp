@@ -50,9 +50,24 @@ TEST_F(MainWindowTest, LeftOverFontResourceIsDeletedAtStartUp) {
     EXPECT_FALSE(fileExists(leftOver));
 }
 
-// Start-ups that once ended the program before any window. Each one now
-// reaches the main window, the browser on a folder it can show (the
-// program's own when the fonts folder cannot be opened), previews working.
+// A folder on a file system that is full, prepared by the test command
+// (a small tmpfs filled up); empty when there is none.
+std::wstring fullDiskFolder() {
+    wchar_t folder[MAX_PATH] = L"";
+    GetEnvironmentVariableW(L"KERNWELL_FULL_DISK", folder, MAX_PATH);
+    return folder;
+}
+
+// Files named like the face-name reader's own in a folder.
+bool hasResourceFiles(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    return FindHandle(FindFirstFileW((folder + L"\\~TEMP*.FOT").c_str(), &found)).operator bool();
+}
+
+// Start-ups that once ended the program before any window, or left it
+// unable to preview. Each one now reaches the main window, the browser on a
+// folder it can show (the program's own when the fonts folder cannot be
+// opened), previews working, and nothing of the reader's left anywhere.
 class StartUpTest : public AppFixture, public testing::WithParamInterface<std::string> {};
 
 TEST_P(StartUpTest, ReachesTheMainWindowWithWorkingPreviews) {
@@ -76,9 +91,17 @@ TEST_P(StartUpTest, ReachesTheMainWindowWithWorkingPreviews) {
     if (when == "LeftOverHeldOpen")
         held.reset(CreateFileW(leftOver.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (when == "LeftOverFolder") CreateDirectoryW(leftOver.c_str(), nullptr);
-    if (when == "ProgramFolderUnwritable") {
+    if (when == "ProgramFolderUnwritable" || when == "ProgramFolderOnAFullDisk") {
+        std::wstring folder = when == "ProgramFolderUnwritable" ? root_ / L"Gone" : fullDiskFolder();
+        if (folder.empty()) GTEST_SKIP() << "no full disk: the test command mounts one as root";
         programOverride_.reset();
-        programOverride_ = std::make_unique<ProgramFolderOverride>(root_ / L"Gone");
+        programOverride_ = std::make_unique<ProgramFolderOverride>(folder);
+    }
+    // Another instance started from the same folder: its file is its own.
+    std::optional<ProgramFolderMark> otherInstance;
+    if (when == "OtherInstanceRuns") {
+        otherInstance.emplace(programFolder_);
+        writeAllBytes(leftOver, {'M', 'Z'});
     }
     showMainWindow();
     frmKernwell& main = frmKernwell::instance();
@@ -86,14 +109,15 @@ TEST_P(StartUpTest, ReachesTheMainWindowWithWorkingPreviews) {
     EXPECT_EQ(ends_, 0);
     EXPECT_EQ(main.dirOpen.path(), when.rfind("Fonts", 0) == 0 ? programFolder_ : fontsFolder_);
     EXPECT_EQ(main.GetFontName(fixturePath(L"FixtureSans.ttf")), L"Fixture Sans");
-    EXPECT_EQ(fileExists(leftOver), held || when == "LeftOverFolder");
-    EXPECT_FALSE(fileExists(temp + L"\\~TEMP.FOT"));
+    EXPECT_EQ(fileExists(leftOver), held || otherInstance || when == "LeftOverFolder");
+    EXPECT_FALSE(hasResourceFiles(temp));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartUpTest,
                          testing::Values("FontsMissing", "FontsEmpty", "FontsNoFolder", "FontsDriveUnavailable",
                                          "LeftOverReadOnlyHiddenSystem", "LeftOverHeldOpen", "LeftOverFolder",
-                                         "ProgramFolderUnwritable"),
+                                         "ProgramFolderUnwritable", "ProgramFolderOnAFullDisk",
+                                         "OtherInstanceRuns"),
                          [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 TEST_F(MainWindowTest, NoToTheQuitQuestionKeepsEveryWindow) {
@@ -145,6 +169,27 @@ TEST_F(MainWindowTest, SystemShutdownIsRefusedOnNo) {
     EXPECT_EQ(SendMessageW(frmKernwell::instance().hwnd(), WM_QUERYENDSESSION, 0, 0), FALSE);
     EXPECT_TRUE(frmKernwell::instance().isLoaded());
     EXPECT_TRUE(frmPreview::instance().isLoaded());
+}
+
+// The system's query only asks: another program may still refuse the end of
+// the session. The windows go when the session really ends.
+TEST_F(MainWindowTest, SessionEndUnloadsOnlyWhenTheSessionReallyEnds) {
+    installGame();
+    showMainWindow();
+    frmPreview::instance().Show();
+    HWND main = frmKernwell::instance().hwnd();
+    boxes_.plan(MsgResult::Yes);
+    EXPECT_EQ(SendMessageW(main, WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageW(main, WM_ENDSESSION, FALSE, 0);  // refused elsewhere
+    EXPECT_TRUE(frmKernwell::instance().isLoaded());
+    EXPECT_TRUE(frmPreview::instance().isLoaded());
+
+    boxes_.plan(MsgResult::Yes);
+    EXPECT_EQ(SendMessageW(main, WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageW(main, WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(frmKernwell::instance().isLoaded());
+    EXPECT_FALSE(frmPreview::instance().isLoaded());
+    EXPECT_EQ(boxes_.boxes().size(), 2u);
 }
 
 TEST_F(MainWindowTest, UnloadAllFormsWhileTheMainWindowIsUnloadingDoesNoHarm) {

@@ -7,6 +7,7 @@
 #include "fonts/InstalledFonts.h"
 #include "main/frmKernwell.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/FontBytes.h"
 #include "tests/support/UserInput.h"
 #include "windows/frmPreview.h"
 
@@ -173,15 +174,32 @@ TEST_F(PreviewClickTest, BrokenFileFailsToPreviewAndTheNextGoodOneWorks) {
     EXPECT_EQ(boxes_.boxes().size(), 1u);
 }
 
-TEST_F(PreviewClickTest, ResourceFileThatCannotBeCreatedFailsToPreview) {
+// A font the renderer would stumble over is never loaded to be drawn: its
+// name is drawn as any name that is not installed, and the full preview
+// opens on it.
+TEST_F(PreviewClickTest, DamagedFontIsNotDrawnFromItsFile) {
+    writeAllBytes(fontsFolder_ + L"\\Damaged.ttf",
+                  withTableChange(readAllBytes(fixturePath(L"ZqQuux.ttf")), {"OS/2", std::nullopt, 40}));
+    showMainWindow();
+    clickFont(L"Damaged.ttf");
+    EXPECT_EQ(main().lblPreview.caption(), L"Zq Quux");
+    EXPECT_FALSE(main().lblPreview.drawnFace());
+    chooseFullPreview();
+    UpdateWindow(frmPreview::instance().hwnd());
+    EXPECT_STREQ(drawnFont(frmPreview::instance().txtPreview.hwnd()).lfFaceName, L"Zq Quux");
+    EXPECT_TRUE(boxes_.boxes().empty());
+}
+
+// Something in the way of the resource file after start-up (another
+// instance's file, a folder): the reader builds its own file elsewhere.
+TEST_F(PreviewClickTest, ResourceFileInTheWayIsWorkedAround) {
     addFont(L"FixtureSans.ttf");
     showMainWindow();
-    // A folder where the resource file would go: the builder cannot create
-    // it, so the face name is empty and the label refuses it.
-    CreateDirectoryW((programFolder_ + L"\\~TEMP.FOT").c_str(), nullptr);
+    const std::wstring inTheWay = programFolder_ + L"\\~TEMP.FOT";
+    CreateDirectoryW(inTheWay.c_str(), nullptr);
     clickFont(L"FixtureSans.ttf");
-    ASSERT_EQ(boxes_.boxes().size(), 1u);
-    EXPECT_EQ(boxes_.boxes()[0].title, L"Preview Failed");
-    RemoveDirectoryW((programFolder_ + L"\\~TEMP.FOT").c_str());
+    EXPECT_TRUE(boxes_.boxes().empty());
+    EXPECT_EQ(main().lblPreview.caption(), L"Fixture Sans");
+    RemoveDirectoryW(inTheWay.c_str());
 }
 }  // namespace
