@@ -101,6 +101,9 @@ def main():
     paths = list(args.fonts)
     for listing in args.list:
         paths += [line for line in pathlib.Path(listing).read_text().splitlines() if line]
+    absent = [path for path in paths if not pathlib.Path(path).is_file()]
+    if absent:
+        sys.exit("no such file: %s (and %d more)" % (absent[0], len(absent) - 1))
     with tempfile.TemporaryDirectory() as folder:
         verdicts = ours(build_dump(folder), paths)
     kinds, disagreements = collections.Counter(), 0
