@@ -90,43 +90,17 @@ TEST(FontDetailsTest, DescribesEachFixture) {
         uint16_t format;
         size_t missing;
     };
+    using enum Outlines;
+    using enum EmbeddingUsage;
+    using enum CoverageKind;
     const Case cases[] = {
-        {L"FixtureSans.ttf",
-         Outlines::TrueType,
-         {},
-         54,
-         EmbeddingUsage::PreviewAndPrint,
-         CoverageKind::Unicode,
-         4,
-         165},
-        {L"DetailsLatin.ttf",
-         Outlines::TrueType,
-         {},
-         62,
-         EmbeddingUsage::PreviewAndPrint,
-         CoverageKind::Unicode,
-         4,
-         157},
-        {L"DetailsWide.ttf",
-         Outlines::TrueType,
-         {},
-         220,
-         EmbeddingUsage::RestrictedLicence,
-         CoverageKind::Unicode,
-         12,
-         0},
-        {L"DetailsSymbol.ttf", Outlines::TrueType, {}, 96, EmbeddingUsage::Installable, CoverageKind::Symbol, 0, 0},
-        {L"DetailsMacCmap.ttf",
-         Outlines::TrueType,
-         {},
-         54,
-         EmbeddingUsage::PreviewAndPrint,
-         CoverageKind::NoWindowsSubtable,
-         0,
-         0},
-        {L"DetailsCff.ttf", Outlines::Cff, {}, 54, EmbeddingUsage::Editable, CoverageKind::Unicode, 4, 165},
-        {L"DetailsCollection.ttf", Outlines::TrueType, 2, 62, EmbeddingUsage::PreviewAndPrint,
-         CoverageKind::Unicode, 4, 157},
+        {L"FixtureSans.ttf", TrueType, {}, 54, PreviewAndPrint, Unicode, 4, 165},
+        {L"DetailsLatin.ttf", TrueType, {}, 62, PreviewAndPrint, Unicode, 4, 157},
+        {L"DetailsWide.ttf", TrueType, {}, 220, RestrictedLicence, Unicode, 12, 0},
+        {L"DetailsSymbol.ttf", TrueType, {}, 96, Installable, Symbol, 0, 0},
+        {L"DetailsMacCmap.ttf", TrueType, {}, 54, PreviewAndPrint, NoWindowsSubtable, 0, 0},
+        {L"DetailsCff.ttf", Cff, {}, 54, Editable, Unicode, 4, 165},
+        {L"DetailsCollection.ttf", TrueType, 2, 62, PreviewAndPrint, Unicode, 4, 157},
     };
     for (const Case& c : cases) {
         auto details = loadFontDetails(fixturePath(c.file));
