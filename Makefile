@@ -9,18 +9,19 @@ DEMOPREFIX := $(CURDIR)/$(BUILD)/wineprefix-demo
 DPIPREFIX  := $(CURDIR)/$(BUILD)/wineprefix-test144
 # Test processes must never touch the user's own ~/.wine.
 WINE_ENV    = WINEDEBUG=-all WINEARCH=win32
-APT_PACKAGES := wine wine32:i386 fonts-wine mingw-w64 g++-mingw-w64-i686-posix cmake make googletest
+APT_PACKAGES := wine wine32:i386 fonts-wine mingw-w64 g++-mingw-w64-i686-posix cmake make googletest shellcheck
 # Wine's own fonts ("MS Sans Serif", "Marlett", Tahoma), from Debian's fonts-wine.
 WINE_FONTS := /usr/share/wine/fonts
 
-.PHONY: all deps build program display run test test-dpi bench fuzz clean screenshots dist check-reproducible
+.PHONY: all deps build program display run test test-dpi test-launcher bench fuzz clean screenshots dist check-reproducible
 
 all: build
 
 # Installs only what is missing, so a set-up machine pays nothing.
 deps:
 	@if ! command -v i686-w64-mingw32-g++-posix >/dev/null || ! command -v cmake >/dev/null \
-	   || [ ! -d /usr/src/googletest ] || ! dpkg -s wine32:i386 >/dev/null 2>&1 || [ ! -d $(WINE_FONTS) ]; then \
+	   || [ ! -d /usr/src/googletest ] || ! dpkg -s wine32:i386 >/dev/null 2>&1 || [ ! -d $(WINE_FONTS) ] \
+	   || ! command -v shellcheck >/dev/null; then \
 	  echo "Installing build and test dependencies"; \
 	  dpkg --add-architecture i386 && apt-get update -q && \
 	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q $(APT_PACKAGES); \
@@ -62,10 +63,16 @@ $(TESTPREFIX)/.ready: | deps
 FULLDISK := $(CURDIR)/$(BUILD)/full-disk
 FULLDISK_WINDOWS = Z:$(subst /,\,$(FULLDISK))
 
+# C: of the test prefix carries a volume label (Wine reads it from this file
+# when the prefix starts), so that the drive list is checked on a real one.
+$(TESTPREFIX)/.drive-label: $(TESTPREFIX)/.ready
+	printf 'KERNWELL' > $(TESTPREFIX)/drive_c/.windows-label
+	touch $@
+
 # Tests run against a warm prefix: a persistent server and Wine's services
 # started once with no output pipes attached (otherwise ctest waits on a
 # pipe that the services inherited from the first test).
-test: build $(TESTPREFIX)/.wine-fonts test-dpi
+test: build $(TESTPREFIX)/.wine-fonts $(TESTPREFIX)/.drive-label test-dpi test-launcher
 	@mkdir -p $(FULLDISK); \
 	if mountpoint -q $(FULLDISK) || mount -t tmpfs -o size=64k tmpfs $(FULLDISK) 2>/dev/null; then \
 	  dd if=/dev/zero of=$(FULLDISK)/filler bs=4k >/dev/null 2>&1; export KERNWELL_FULL_DISK='$(FULLDISK_WINDOWS)'; \
@@ -95,6 +102,13 @@ test-dpi: build $(DPIPREFIX)/.wine-fonts
 	KERNWELL_EXPECT_DPI=144 WINEPREFIX=$(DPIPREFIX) $(WINE_ENV) wine $(BUILD)/tests/kernwell_tests.exe --gtest_filter='DpiLayoutTest.*' \
 	  --gtest_brief=1 </dev/null; \
 	status=$$?; WINEPREFIX=$(DPIPREFIX) wineserver -k; exit $$status
+
+# The launcher for Linux and macOS players, tried on fake prefixes in a
+# temporary home (neither Wine nor a display needed), and shellcheck on it
+# and on its test.
+test-launcher: | deps
+	@if command -v shellcheck >/dev/null; then shellcheck launcher/glyphwright.sh tools/test_launcher.sh; fi
+	@tools/test_launcher.sh
 
 # A demonstration prefix with a stand-in game folder registered, used when
 # WINEPREFIX is not set; with WINEPREFIX set (the game's prefix) it is used
@@ -152,24 +166,30 @@ screenshots: program
 	    fonts-dejavu-core fonts-liberation; fi
 	BUILD=$(BUILD) tools/take_screenshots.sh
 
-# The release zip a Windows player downloads: the program, a read-me with
-# Windows line endings, and their SHA-256 sums. Reproducible: file times are
-# the last commit's (or SOURCE_DATE_EPOCH), names are stored in a fixed order
-# without extra fields, so two clean builds give the same bytes.
+# The release zip a Windows player downloads: the program, the launcher for
+# Linux and macOS players (executable), a read-me with Windows line endings,
+# and their SHA-256 sums. Reproducible: file times are the last commit's (or
+# SOURCE_DATE_EPOCH), names are stored in a fixed order without extra
+# fields, so two clean builds give the same bytes.
+# The zip's program is stripped of the debug sections that the static runtime
+# brings (about half of build/Kernwell.exe, which keeps them for developers).
+# strip stamps the current time into the PE header unless SOURCE_DATE_EPOCH
+# names one; 0 leaves the header without a time, as the linker wrote it.
 VERSION_PART = $(shell sed -n 's/^\#define KERNWELL_VERSION_$(1) *//p' resources/resource.h)
 VERSION      := $(call VERSION_PART,MAJOR).$(call VERSION_PART,MINOR).$(call VERSION_PART,REVISION)
 RELEASE      := Glyphwright-$(VERSION)
 DIST         := $(BUILD)/dist
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 1009843200)
-RELEASE_FILES := Kernwell.exe ReadMe.txt SHA256SUMS
+RELEASE_FILES := Kernwell.exe glyphwright.sh ReadMe.txt SHA256SUMS
 
 dist: program
 	@command -v zip >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -q zip
 	rm -rf $(DIST) && mkdir -p $(DIST)/$(RELEASE)
-	cp $(BUILD)/Kernwell.exe $(DIST)/$(RELEASE)/
+	SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip --strip-all -o $(DIST)/$(RELEASE)/Kernwell.exe $(BUILD)/Kernwell.exe
+	cp launcher/glyphwright.sh $(DIST)/$(RELEASE)/
 	sed -e 's/@VERSION@/$(VERSION)/' -e 's/$$/\r/' docs/ReadMe.txt > $(DIST)/$(RELEASE)/ReadMe.txt
-	cd $(DIST)/$(RELEASE) && sha256sum Kernwell.exe ReadMe.txt > SHA256SUMS
-	cd $(DIST) && chmod 644 $(RELEASE)/* && \
+	cd $(DIST)/$(RELEASE) && sha256sum Kernwell.exe glyphwright.sh ReadMe.txt > SHA256SUMS
+	cd $(DIST) && chmod 644 $(RELEASE)/* && chmod 755 $(RELEASE)/glyphwright.sh && \
 	  TZ=UTC touch -d @$(SOURCE_DATE_EPOCH) $(addprefix $(RELEASE)/,$(RELEASE_FILES)) && \
 	  TZ=UTC zip -X -D -q $(RELEASE).zip $(addprefix $(RELEASE)/,$(RELEASE_FILES)) && \
 	  sha256sum $(RELEASE).zip > $(RELEASE).zip.sha256

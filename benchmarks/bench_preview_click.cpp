@@ -24,10 +24,8 @@
 #include "forms/Application.h"
 #include "main/frmKernwell.h"
 
-#if __has_include("fonts/PrivateFonts.h")
-#define KERNWELL_OWN_FACES 1
+#include "fonts/FontFileTables.h"
 #include "fonts/PrivateFonts.h"
-#endif
 
 #ifndef KERNWELL_FIXTURES
 #define KERNWELL_FIXTURES "../tests/fixtures"
@@ -206,24 +204,13 @@ struct Figures {
 };
 
 std::wstring searched(const std::wstring& baseName) {
-#ifdef KERNWELL_OWN_FACES
     InstalledFamilyLookup lookup;
     auto isInstalled = [&](const std::wstring& family) { return lookup.isInstalled(family); };
     return findLongestInstalledPrefix(baseName, isInstalled).value_or(baseName);
-#else
-    return longestInstalledPrefix(baseName, installedScreenFontFamilies());
-#endif
 }
 
 // The label's update as the click makes it when neither style flag changes.
-void updateLabel(Label& label, const FontSpec& font) {
-#ifdef KERNWELL_OWN_FACES
-    label.setFontAndCaption(font, label.drawnFace(), font.name);
-#else
-    label.setFontName(font.name);
-    label.setCaption(font.name);
-#endif
-}
+void updateLabel(Label& label, const FontSpec& font) { label.setFontAndCaption(font, label.drawnFace(), font.name); }
 
 void measureParts(frmKernwell& main, const std::vector<BenchFont>& fonts, Figures& figures) {
     for (int round = 0; round < Rounds; ++round) {
@@ -237,17 +224,16 @@ void measureParts(frmKernwell& main, const std::vector<BenchFont>& fonts, Figure
             std::wstring shown = searched(baseName);
             figures.search.push_back(msSince(searchStart));
             figures.work.push_back(msSince(start));
-#ifdef KERNWELL_OWN_FACES
-            if (!fonts[i].installed) {
+            {
                 auto loadStart = Clock::now();
                 PrivateFonts loader;
-                auto own = loader.faceOf(path, InstalledFamilyLookup());
+                auto file = FontFileTables::load(path);
+                auto own = file ? loader.faceOf(path, file->tables(), InstalledFamilyLookup(), -24) : std::nullopt;
                 double loaded = msSince(loadStart);
                 own.reset();
                 figures.ownFace.push_back(loaded);
                 figures.ownFaceRelease.push_back(msSince(loadStart) - loaded);
             }
-#endif
             FontSpec font = main.lblPreview.font();
             font.name = shown.empty() ? L"MS Sans Serif" : shown;
             auto labelStart = Clock::now();
@@ -337,11 +323,6 @@ int main() {
         return 1;
     }
     frmKernwell& main = showMainWindow();
-#ifdef KERNWELL_OWN_FACES
-    std::printf("build: own faces, prefix search by name\n");
-#else
-    std::printf("build: prefix search over the full list\n");
-#endif
     std::printf("%zu fonts (%d installed, %d not), %d rounds; medians in ms\n", fonts.size(), FontsOfEachKind,
                 FontsOfEachKind, Rounds);
     std::printf("  families: installed families the platform lists\n"

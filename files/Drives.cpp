@@ -5,12 +5,22 @@
 #include <cwctype>
 
 #include "files/Folders.h"
+#include "runtime/Handle.h"
 
 namespace {
+// The label is asked through a handle of the drive's root folder, not with
+// GetVolumeInformationW: that first opens the drive's device, which Wine maps
+// to the Unix device under the folder, and where the user may not read that
+// device (Z:, the whole file system) Wine prints "Read access denied for
+// device" at every start, WINEDEBUG=-all or not, before it falls back to
+// the root folder and reads the same label there.
 std::wstring volumeLabel(const std::wstring& root) {
     if (GetDriveTypeW(root.c_str()) != DRIVE_FIXED) return {};
+    FileHandle folder(CreateFileW(root.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     wchar_t label[MAX_PATH + 1] = {};
-    if (!GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
+    if (!folder ||
+        !GetVolumeInformationByHandleW(folder.get(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
         return {};
     return label;
 }

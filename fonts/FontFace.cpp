@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "fonts/FontFileTables.h"
 #include "fonts/TrueTypeMetrics.h"
 #include "fonts/TrueTypeNames.h"
 
@@ -20,10 +19,4 @@ std::optional<FontFace> readFontFace(const FontTables& tables) {
     face.weight = metrics.weight;
     face.italic = metrics.italic;
     return face;
-}
-
-std::optional<FontFace> readFontFace(const std::wstring& path) {
-    auto file = FontFileTables::load(path);
-    if (!file) return std::nullopt;
-    return readFontFace(file->tables());
 }

@@ -15,7 +15,3 @@ struct FontFace {
 
 // Nothing when the tables have no Windows family name.
 std::optional<FontFace> readFontFace(const FontTables& tables);
-
-// Reads only the few tables needed; nothing when the file cannot be read,
-// is not TrueType or has no Windows family name.
-std::optional<FontFace> readFontFace(const std::wstring& path);

@@ -20,6 +20,8 @@ std::vector<std::wstring> installedScreenFontFamilies();
 class InstalledFamilyLookup {
 public:
     bool isInstalled(const std::wstring& family) const;
+    // The screen DC it holds, for other questions to the platform's fonts.
+    HDC screen() const { return screen_.get(); }
 
 private:
     ScreenDC screen_;

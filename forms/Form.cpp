@@ -66,10 +66,39 @@ void Form::Show(ShowMode mode) {
     }
     if (!hwnd_) return;  // unloaded by its own Form_Load
     if (mode == ShowMode::Modal) beginModal();
-    ShowWindow(hwnd_, SW_SHOW);
+    showActive();
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(hwnd_);
     if (mode == ShowMode::Modal) runModalLoop();
+}
+
+namespace {
+bool runsUnderWine() {
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+}  // namespace
+
+// Shows the window so that the window manager makes it the active window
+// too, for Alt+F4 and the keyboard. Under Wine the window manager decides
+// which window is active, and Wine 8 cannot ask it to activate one: a window
+// gets the focus only when the window manager maps it and finds it worth
+// focusing, and openbox never focuses a new window that skips the taskbar.
+// So a window without a taskbar button is mapped as one with a button,
+// which it loses again at once; one that is open already is mapped afresh.
+void Form::showActive() {
+    if (!runsUnderWine() || settings_.taskbarButton) {
+        ShowWindow(hwnd_, SW_SHOW);
+        return;
+    }
+    if (IsWindowVisible(hwnd_)) {
+        if (GetForegroundWindow() == hwnd_) return;
+        ShowWindow(hwnd_, SW_HIDE);
+    }
+    LONG exStyle = GetWindowLongW(hwnd_, GWL_EXSTYLE);
+    SetWindowLongW(hwnd_, GWL_EXSTYLE, exStyle | WS_EX_APPWINDOW);
+    ShowWindow(hwnd_, SW_SHOW);
+    SetWindowLongW(hwnd_, GWL_EXSTYLE, exStyle);
 }
 
 bool Form::Unload() {

@@ -113,6 +113,7 @@ private:
     void placeWindow();
     void abandonLoad();
     void beginModal();
+    void showActive();
     void sizeWindow(int left, int top);
     POINT placement(SIZE size) const;
     void onDpiChanged(int dpi, const RECT& suggested);

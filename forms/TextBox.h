@@ -6,22 +6,25 @@
 #include "forms/Control.h"
 #include "forms/ControlFont.h"
 
+struct TextBoxArgs {
+    TwipsRect rect;
+    // Wraps at its width, with no scroll bars.
+    bool multiLine = false;
+};
+
 class TextBox : public Control {
 public:
-    // Multi-line boxes wrap at their width and have no scroll bars.
-    void create(Form& form, const TwipsRect& rect, const FontSpec& font, bool multiLine);
+    // The box draws in the system's font until it is given one of its own.
+    void create(Form& form, const TextBoxArgs& args);
 
     std::wstring text() const;
     void setText(const std::wstring& text);
 
     const FontSpec& font() const { return font_.spec(); }
-    void setFontName(const std::wstring& name);
-    void setFontBold(bool bold);
-    void setFontItalic(bool italic);
-    void setFontSize(double points);
-    // Draws this face instead of the one the font's name gives, until the
-    // name changes.
-    void setDrawnFace(const std::optional<DrawnFace>& face);
+    // The whole font in one creation. The face drawn stays while the name
+    // does, unless one is given.
+    void setFont(const FontSpec& font);
+    void setFont(const FontSpec& font, const std::optional<DrawnFace>& face);
 
     void onFormUnloaded() override { font_.release(); }
 

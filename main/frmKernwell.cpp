@@ -214,10 +214,20 @@ void frmKernwell::cmdSave_Click() {
     }
 }
 
-// Reads the face name through the temporary resource file chosen at load.
+// Reads the face name through the temporary resource file readied at load.
 std::wstring frmKernwell::GetFontName(const std::wstring& filePath) {
-    if (!faceNames_) return readFaceName(filePath);
-    return faceNames_->read(filePath, createScalableFontResource);
+    return faceNameOf(filePath, FontFileTables::load(filePath));
+}
+
+// The same for a file whose tables are read already.
+std::wstring frmKernwell::faceNameOf(const std::wstring& filePath, const std::optional<FontFileTables>& file) {
+    auto build = [&](unsigned long hidden, const wchar_t* resource, const wchar_t* font, const wchar_t*) {
+        if (file) return createFontResource(file->tables(), hidden, resource, font);
+        SetLastError(ERROR_BAD_FORMAT);
+        return 0;
+    };
+    if (!faceNames_) return readFaceNameWith(filePath, build);
+    return faceNames_->read(filePath, build);
 }
 
 // Cuts the style word out of the face name and shows it on the flags of the
@@ -229,22 +239,24 @@ std::wstring frmKernwell::SplitFontStyle(const std::wstring& faceName, FontSpec&
     return split.baseName;
 }
 
-// The clicked file's own face, for a name that is not installed; nothing
-// when it cannot be loaded, and the label draws the name as it always has.
-std::optional<DrawnFace> frmKernwell::ownFace(const std::wstring& fontPath,
+// The clicked file's own face, drawn at the label's size; nothing when it
+// cannot be loaded, and the label draws the name as it always has.
+std::optional<DrawnFace> frmKernwell::ownFace(const std::wstring& fontPath, const FontTables& tables,
                                               const InstalledFamilyLookup& lookup) {
-    auto loaded = privateFonts_.faceOf(fontPath, lookup);
+    auto loaded = privateFonts_.faceOf(fontPath, tables, lookup, fontHeight(lblPreview.font().points, dpi()));
     if (!loaded) return std::nullopt;
     return DrawnFace{loaded->face.family, loaded->face.weight, loaded->face.italic, loaded->keepLoaded};
 }
 
-// Shows the clicked font's base name in that font: the longest prefix that
-// is an installed family, or, when none is, the whole name drawn in the
-// file's own face. The label takes its flags, name and caption at once.
+// Shows the clicked font's base name, shortened to the longest prefix that
+// is an installed family, drawn with the glyphs of the clicked file itself
+// where its face can be loaded. The label takes its flags, name and caption
+// at once; one read of the file serves the face name, the face and the check.
 void frmKernwell::fleOpen_Click() {
     try {
         std::wstring fullPath = fleOpen.path() + L"\\" + fleOpen.fileName();
-        std::wstring faceName = GetFontName(fullPath);
+        auto file = FontFileTables::load(fullPath);
+        std::wstring faceName = faceNameOf(fullPath, file);
         FontSpec font = lblPreview.font();
         std::wstring baseName = SplitFontStyle(faceName, font);
         InstalledFamilyLookup lookup;
@@ -253,7 +265,7 @@ void frmKernwell::fleOpen_Click() {
         });
         font.name = installed.value_or(baseName);
         std::optional<DrawnFace> face;
-        if (!installed && !baseName.empty()) face = ownFace(fullPath, lookup);
+        if (file && !baseName.empty()) face = ownFace(fullPath, file->tables(), lookup);
         lblPreview.setFontAndCaption(font, face, font.name);
     } catch (const RuntimeError& error) {
         if (error.number() == err::InvalidProperty) {

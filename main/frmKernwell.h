@@ -20,6 +20,7 @@
 #include "forms/Label.h"
 #include "forms/MenuItem.h"
 #include "fonts/FaceNameReader.h"
+#include "fonts/FontFileTables.h"
 #include "fonts/PrivateFonts.h"
 
 class frmKernwell : public FormOf<frmKernwell> {
@@ -64,7 +65,9 @@ private:
     void mnuExit_Click();
 
     std::wstring SplitFontStyle(const std::wstring& faceName, FontSpec& font);
-    std::optional<DrawnFace> ownFace(const std::wstring& fontPath, const InstalledFamilyLookup& lookup);
+    std::wstring faceNameOf(const std::wstring& filePath, const std::optional<FontFileTables>& file);
+    std::optional<DrawnFace> ownFace(const std::wstring& fontPath, const FontTables& tables,
+                                     const InstalledFamilyLookup& lookup);
     void openFontsFolder();
     bool confirmQuit();
 

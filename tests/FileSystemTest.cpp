@@ -214,6 +214,18 @@ TEST(DrivesTest, ListsFixedDrivesCAndZInOrder) {
         EXPECT_EQ(driveText(drive).substr(0, 2), driveLabelOf(drive.letter));
 }
 
+// The label read through the root folder is the one GetVolumeInformationW
+// reports; make test gives C: of the test prefix a label to compare.
+TEST(DrivesTest, FixedDriveShowsTheLabelTheSystemReports) {
+    wchar_t label[MAX_PATH + 1] = {};
+    ASSERT_TRUE(GetVolumeInformationW(L"C:\\", label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0));
+    if (!*label) GTEST_SKIP() << "C: has no volume label in this prefix";
+    std::vector<DriveEntry> drives = listDrives();
+    auto c = std::find_if(drives.begin(), drives.end(), [](const DriveEntry& d) { return d.letter == L'C'; });
+    ASSERT_NE(c, drives.end());
+    EXPECT_EQ(c->label, label);
+}
+
 TEST(DrivesTest, TextShowsLowerCaseLetterAndLabelInBrackets) {
     EXPECT_EQ(driveText({L'C', L"SYSTEM"}), L"c: [SYSTEM]");
     EXPECT_EQ(driveText({L'D', L"Fonts 2"}), L"d: [Fonts 2]");

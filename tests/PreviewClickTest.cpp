@@ -7,6 +7,7 @@
 #include "fonts/InstalledFonts.h"
 #include "main/frmKernwell.h"
 #include "tests/support/AppFixture.h"
+#include "runtime/Handle.h"
 #include "tests/support/FontBytes.h"
 #include "tests/support/UserInput.h"
 #include "windows/frmPreview.h"
@@ -45,6 +46,20 @@ protected:
         return font;
     }
 
+    // The 'head' table of the font a control draws with, and of a file: the
+    // table holds the file's checksum and dates, so equal tables mean the
+    // control draws that file's glyphs.
+    static std::vector<char> drawnHead(HWND control) {
+        ScreenDC screen;
+        ScopedSelect font(screen.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        std::vector<char> head(54);
+        GetFontData(screen.get(), 0x64616568, 0, head.data(), 54);
+        return head;
+    }
+    std::vector<char> fileHead(const std::wstring& name) {
+        return tableBytes(readAllBytes(fontsFolder_ + L"\\" + name), "head", 0, 54);
+    }
+
     void chooseFullPreview() {
         SendMessageW(main().hwnd(), WM_COMMAND, MAKEWPARAM(main().mnuPreview.id(), 0), 0);
     }
@@ -68,11 +83,16 @@ TEST_F(PreviewClickTest, InstalledFontIsShownUnderItsFamilyNameInItsStyle) {
     EXPECT_EQ(drawnFont().lfWeight, FW_BOLD);
     EXPECT_EQ(drawnFont().lfHeight, -MulDiv(18, screenDpi(), 72));
 
-    // Italic after bold: the bold flag stays, as the splitter leaves it.
+    // Italic after bold: the bold flag stays, as the splitter leaves it, but
+    // what is drawn is the file itself, upright or not, bold or not.
     clickFont(L"FixtureSerifItalic.ttf");
     EXPECT_EQ(main().lblPreview.caption(), L"Fixture Serif");
     EXPECT_TRUE(main().lblPreview.font().italic);
     EXPECT_TRUE(main().lblPreview.font().bold);
+    EXPECT_STREQ(drawnFont().lfFaceName, L"Fixture Serif");
+    EXPECT_EQ(drawnFont().lfWeight, FW_NORMAL);
+    EXPECT_TRUE(drawnFont().lfItalic);
+    EXPECT_EQ(drawnHead(main().lblPreview.hwnd()), fileHead(L"FixtureSerifItalic.ttf"));
     EXPECT_TRUE(boxes_.boxes().empty());
 }
 
@@ -172,6 +192,28 @@ TEST_F(PreviewClickTest, BrokenFileFailsToPreviewAndTheNextGoodOneWorks) {
     clickFont(L"FixtureSans.ttf");
     EXPECT_EQ(main().lblPreview.caption(), L"Fixture Sans");
     EXPECT_EQ(boxes_.boxes().size(), 1u);
+}
+
+// Whatever else of its family the process has, the label draws the clicked
+// file's glyphs: an installed family's other file, and a second file of a
+// family that the full preview still holds. The full preview keeps its own.
+TEST_F(PreviewClickTest, EveryFileIsDrawnFromItsOwnGlyphs) {
+    installFont(L"FixtureSans.ttf");
+    addFont(L"FixtureSans.ttf");
+    addFont(L"ZqQuux.ttf");
+    writeAllBytes(fontsFolder_ + L"\\SansElsewhere.ttf", anotherFileOf(readAllBytes(fixturePath(L"FixtureSans.ttf"))));
+    writeAllBytes(fontsFolder_ + L"\\QuuxElsewhere.ttf", anotherFileOf(readAllBytes(fixturePath(L"ZqQuux.ttf"))));
+    showMainWindow();
+    clickFont(L"ZqQuux.ttf");
+    chooseFullPreview();
+    for (const wchar_t* name : {L"FixtureSans.ttf", L"SansElsewhere.ttf", L"QuuxElsewhere.ttf", L"ZqQuux.ttf",
+                                L"SansElsewhere.ttf"}) {
+        clickFont(name);
+        EXPECT_EQ(drawnHead(main().lblPreview.hwnd()), fileHead(name)) << name;
+    }
+    EXPECT_EQ(drawnHead(frmPreview::instance().txtPreview.hwnd()), fileHead(L"ZqQuux.ttf"));
+    EXPECT_EQ(main().lblPreview.caption(), L"Fixture Sans");
+    EXPECT_TRUE(boxes_.boxes().empty());
 }
 
 // A font the renderer would stumble over is never loaded to be drawn: its

@@ -84,10 +84,14 @@ TEST_F(PreviewWindowTest, KeepsTheFontItWasLoadedWithAndIsOnlyBroughtForward) {
 
     main().lblPreview.setFontName(L"Times New Roman");
     HWND window = preview().hwnd();
+    SetForegroundWindow(main().hwnd());
     chooseFullPreview();
     EXPECT_EQ(preview().hwnd(), window);
     EXPECT_EQ(preview().txtPreview.font().name, L"Courier New");
     EXPECT_EQ(preview().txtPreview.text(), L"edited");
+    // Brought forward as the active window, still without a taskbar button.
+    EXPECT_EQ(GetForegroundWindow(), window);
+    EXPECT_FALSE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
 }
 
 TEST_F(PreviewWindowTest, ClosingAndReopeningRefillsAndResetsTheSize) {

@@ -19,37 +19,45 @@ FormSettings frmPreview::settings() const {
 }
 
 void frmPreview::createControls() {
-    FontSpec sampleFont;
-    sampleFont.points = 12;
-    txtPreview.create(*this, TwipsRect{120, 120, 6495, 4695}, sampleFont, true);
+    txtPreview.create(*this, TextBoxArgs{.rect = TwipsRect{120, 120, 6495, 4695}, .multiLine = true});
     sldFontSize.create(*this, TwipsRect{1440, 4920, 5175, 255}, SliderRange{8, 48, 12, 5, 1});
     sldFontSize.onScroll = [this] { sldFontSize_Scroll(); };
     lblfntsze.create(*this, L"Font Size:", TwipsRect{120, 4920, 1215, 255}, FontSpec{}, LabelStyle{SS_RIGHT});
 }
 
-// Takes the preview label's font at 12 points and fills in the characters.
+namespace {
+// The printable characters of the ANSI code page, each converted from its
+// single byte: 33 to 126, then 128 to 255, with nothing between them.
+std::wstring printableCharacters() {
+    std::wstring characters;
+    for (int code = 33; code <= 255; ++code) {
+        if (code != 127) characters += fromAnsi(std::string(1, static_cast<char>(code)));
+    }
+    return characters;
+}
+}  // namespace
+
+// Takes the preview label's font name, bold and italic at 12 points, with
+// the face the label draws (kept while this window is open), and fills in
+// the characters. Font and text are each given at once: a multi-line box
+// lays out its whole text again on every change.
 void frmPreview::Form_Load() {
     const Label& preview = frmKernwell::previewLabel();
-    const FontSpec& current = preview.font();
-    txtPreview.setFontName(current.name);
-    txtPreview.setFontBold(current.bold);
-    txtPreview.setFontItalic(current.italic);
-    // A name that is not installed is drawn in the face the label draws it
-    // with, kept while this window is open.
-    if (preview.drawnFace()) txtPreview.setDrawnFace(preview.drawnFace());
-    txtPreview.setFontSize(12);
+    FontSpec sample;
+    sample.name = preview.font().name;
+    sample.bold = preview.font().bold;
+    sample.italic = preview.font().italic;
+    sample.points = 12;
+    txtPreview.setFont(sample, preview.drawnFace());
     lblfntsze.setCaption(L"Font Size: 12");
-    // The printable characters of the ANSI code page, one byte each: 33 to
-    // 126, then 128 to 255, with nothing between them.
-    for (int code = 33; code <= 255; ++code) {
-        if (code == 127) continue;
-        txtPreview.setText(txtPreview.text() + fromAnsi(std::string(1, static_cast<char>(code))));
-    }
+    txtPreview.setText(printableCharacters());
 }
 
 // The slider sets the characters' size and its caption.
 void frmPreview::sldFontSize_Scroll() {
     int16_t size = static_cast<int16_t>(sldFontSize.value());
-    txtPreview.setFontSize(size);
+    FontSpec font = txtPreview.font();
+    font.points = size;
+    txtPreview.setFont(font);
     lblfntsze.setCaption(L"Font Size: " + std::to_wstring(size));
 }

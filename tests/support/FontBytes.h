@@ -16,3 +16,10 @@ struct TableChange {
 
 // The font with one directory record changed; the tables stay where they are.
 std::vector<char> withTableChange(std::vector<char> font, const TableChange& change);
+
+// The bytes of a table, `length` of them from `at`.
+std::vector<char> tableBytes(const std::vector<char>& font, std::string_view tag, size_t at, size_t length);
+
+// Another file of the same font: its modification date in 'head' changed,
+// which no reader of names, metrics or glyphs looks at.
+std::vector<char> anotherFileOf(std::vector<char> font);

@@ -1,16 +1,21 @@
 #!/bin/sh
-# Checks from outside that the program's message boxes stay above its main
-# window under real window managers. For each of openbox and xfwm4 it starts
-# a private Xvfb display with that window manager, runs the program with
-# Wine's X11 driver in a throwaway prefix where the game is not installed
-# (so the start-up box opens while the main window is still loading), and
-# reads the window manager's stacking order (_NET_CLIENT_LIST_STACKING):
+# Checks from outside what depends on the window manager: that the
+# program's message boxes stay above its main window, and that the full
+# preview is the window manager's active window when it opens or is brought
+# forward. For each of openbox and xfwm4 it starts a private Xvfb display
+# with that window manager, runs the program with Wine's X11 driver in a
+# throwaway prefix where the game is not installed (so the start-up box
+# opens while the main window is still loading), and reads the window
+# manager's stacking order (_NET_CLIENT_LIST_STACKING) and active window:
 #   (a) after the splash's tick has shown the main window behind the box;
 #   (b) after a click on the disabled main window while the box is open;
-#   (c) for a later box (Copy with no font selected), after such a click.
+#   (c) for a later box (Copy with no font selected), after such a click;
+#   (d) the full preview, opened with Alt+P, is the active window;
+#   (e) brought forward with Alt+P once the main window is active, too;
+#   (f) Alt+F4 then closes the full preview and asks nothing.
 # Prints PASS or FAIL for each case and window manager; exits 1 on any FAIL.
 # Needs xvfb, openbox, xfwm4, dbus, xdotool, wmctrl and x11-utils (Debian
-# packages). Usage: tools/check_box_stacking.sh [path/to/Kernwell.exe]
+# packages). Usage: tools/check_window_manager.sh [path/to/Kernwell.exe]
 set -u
 EXE=$(readlink -f "${1:-build/Kernwell.exe}")
 [ -f "$EXE" ] || { echo "no program at $EXE: build it first (make build)" >&2; exit 2; }
@@ -92,6 +97,45 @@ verdict() {
 $WM_NAME $1: $result"
 }
 
+# PASS when the window manager's active window is $2.
+active_is() {
+  active=$(xdotool getactivewindow 2>/dev/null)
+  if [ "$active" = "$2" ]; then result=PASS; else result=FAIL; FAILED=1; fi
+  echo "  $1: $result (active: $(xdotool getwindowname "$active" 2>/dev/null))"
+  RESULTS="$RESULTS
+$WM_NAME $1: $result"
+}
+
+# The full preview opens active, is brought forward active, and Alt+F4 goes
+# to it.
+check_preview_focus() {
+  xdotool key Return  # answers the later box
+  sleep 1
+  xdotool key alt+p
+  if ! PREVIEW=$(wait_window '^Full Preview$' 50); then
+    echo "  (d) the full preview did not appear: FAIL"; FAILED=1
+    RESULTS="$RESULTS
+$WM_NAME (d): FAIL (no full preview)"
+    return
+  fi
+  sleep 1
+  active_is "(d) the full preview opened" "$PREVIEW"
+  # The main window made active as a taskbar would, then the menu again.
+  xdotool windowactivate --sync "$MAIN" 2>/dev/null
+  sleep 1
+  xdotool key alt+p
+  sleep 1
+  active_is "(e) the full preview brought forward" "$PREVIEW"
+  xdotool key alt+F4
+  sleep 1
+  if [ -z "$(xdotool search --onlyvisible --name '^Full Preview$' 2>/dev/null)" ] &&
+     [ -z "$(xdotool search --onlyvisible --name '^Want to Quit\?$' 2>/dev/null)" ]; then result=PASS
+  else result=FAIL; FAILED=1; fi
+  echo "  (f) Alt+F4 closes the full preview and asks nothing: $result"
+  RESULTS="$RESULTS
+$WM_NAME (f): $result"
+}
+
 FAILED=0
 RESULTS=
 for WM_NAME in openbox xfwm4; do
@@ -128,6 +172,7 @@ $WM_NAME: FAIL (no box or no main window)"
       click_main_beside_box
       sleep 1.5
       verdict "(c) a later box, after a click on the disabled main window"
+      check_preview_focus
     else
       echo "  (c) the later box did not appear: FAIL"; FAILED=1
       RESULTS="$RESULTS
