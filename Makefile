@@ -150,12 +150,13 @@ bench: build $(TESTPREFIX)/.wine-fonts $(BENCHPREFIX)/.wine-fonts $(BENCH144PREF
 	@command -v Xvfb >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -q xvfb
 	@tools/run_benchmarks.sh $(BUILD) $(TESTPREFIX) $(BENCHPREFIX) $(BENCH144PREFIX)
 
-# The font parsers under libFuzzer, built natively with clang; each target
-# runs for FUZZ_SECONDS.
+# The font parsers under libFuzzer, built with clang natively and as 32-bit
+# code (the shipped width); each target runs for FUZZ_SECONDS in each width.
 FUZZ_SECONDS ?= 60
 fuzz:
-	@if ! command -v clang++ >/dev/null || ! dpkg -s libclang-rt-14-dev >/dev/null 2>&1; then \
-	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q clang libclang-rt-14-dev; fi
+	@if ! command -v clang++ >/dev/null || ! dpkg -s libclang-rt-14-dev >/dev/null 2>&1 \
+	   || ! dpkg -s g++-multilib >/dev/null 2>&1; then \
+	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q clang libclang-rt-14-dev g++-multilib; fi
 	$(MAKE) -C fuzz run BUILD=$(CURDIR)/$(BUILD)/fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 
 # The README's pictures, taken in a throwaway prefix on a free Xvfb display.

@@ -129,6 +129,10 @@ std::optional<std::u16string> readWindowsFamilyName(ByteView nameTable) {
     return findName(readNameRecords(nameTable), FamilyNameId, true);
 }
 
+std::optional<std::u16string> readNameById(ByteView nameTable, uint16_t nameId) {
+    return findName(readNameRecords(nameTable), nameId);
+}
+
 std::optional<TrueTypeNames> readTrueTypeNames(std::span<const unsigned char> font) {
     auto tables = findFontTables(ByteView(font));
     if (!tables || !tables->name) return std::nullopt;

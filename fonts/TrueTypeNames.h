@@ -4,6 +4,7 @@
 // for Windows; it survives any input and answers nothing for bytes that are
 // not a TrueType font with a usable name.
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -24,6 +25,11 @@ std::optional<TrueTypeNames> readNameTable(ByteView nameTable);
 // The family name (name ID 1) from the Windows records only, US English
 // first: the name under which Windows lists the font.
 std::optional<std::u16string> readWindowsFamilyName(ByteView nameTable);
+
+// The string of any name ID (version, designer, licence...), by the same
+// preference as the face name: Windows US English first, then any Windows
+// record, then Macintosh Roman English; nothing when no record has one.
+std::optional<std::u16string> readNameById(ByteView nameTable, uint16_t nameId);
 
 // From the bytes of a whole font file.
 std::optional<TrueTypeNames> readTrueTypeNames(std::span<const unsigned char> font);
