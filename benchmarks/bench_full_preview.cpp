@@ -40,7 +40,8 @@ const wchar_t* floorClass() {
     return name;
 }
 
-// The floor: the least any window showing these characters does.
+// The floor: the least any window showing these characters does, its text
+// box holding the focus as the full preview's does.
 class BareWindow {
 public:
     BareWindow(const RECT& frame, const RECT& edit, HFONT font, const std::wstring& text) {
@@ -53,6 +54,7 @@ public:
         SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         SetWindowTextW(edit_, text.c_str());
         ShowWindow(window_, SW_SHOW);
+        SetFocus(edit_);
         paintNow(window_);
     }
     BareWindow(const BareWindow&) = delete;
@@ -105,6 +107,7 @@ int main() {
         HWND text = preview.txtPreview.hwnd();
         RECT frame;
         GetWindowRect(preview.hwnd(), &frame);
+        RECT textRect = childRect(text);
         LOGFONTW font = fontOf(text);
         std::wstring characters = preview.txtPreview.text();
         for (int key = 0; key < 3; ++key) {
@@ -117,7 +120,7 @@ int main() {
 
         FontHandle floorFont(CreateFontIndirectW(&font));
         start = Clock::now();
-        BareWindow floor(frame, childRect(text), floorFont.get(), characters);
+        BareWindow floor(frame, textRect, floorFont.get(), characters);
         openFloor.push_back(msSince(start));
         for (int key = 0; key < 3; ++key) {
             start = Clock::now();

@@ -67,8 +67,6 @@ void Form::Show(ShowMode mode) {
     if (!hwnd_) return;  // unloaded by its own Form_Load
     if (mode == ShowMode::Modal) beginModal();
     showActive();
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(hwnd_);
     if (mode == ShowMode::Modal) runModalLoop();
 }
 
@@ -79,19 +77,24 @@ bool runsUnderWine() {
 }
 }  // namespace
 
-// Shows the window so that the window manager makes it the active window
-// too, for Alt+F4 and the keyboard. Under Wine the window manager decides
-// which window is active, and Wine 8 cannot ask it to activate one: a window
-// gets the focus only when the window manager maps it and finds it worth
-// focusing, and openbox never focuses a new window that skips the taskbar.
-// So a window without a taskbar button is mapped as one with a button,
-// which it loses again at once; one that is open already is mapped afresh.
+// Shows the window, or brings it forward when it is shown already, as the
+// active window, also for the window manager: Alt+F4 and the keyboard go to
+// it. Under Wine the window manager decides which window is active, and
+// Wine 8 cannot ask it to activate one: a window gets the focus only when
+// the window manager maps it and finds it worth focusing, and openbox never
+// focuses a new window that skips the taskbar. So there a window without a
+// taskbar button is mapped as one with a button, which it loses again at
+// once, and one that is open already is mapped afresh.
 void Form::showActive() {
+    bool shown = IsWindowVisible(hwnd_);
     if (!runsUnderWine() || settings_.taskbarButton) {
         ShowWindow(hwnd_, SW_SHOW);
+        if (!shown) return;
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetForegroundWindow(hwnd_);
         return;
     }
-    if (IsWindowVisible(hwnd_)) {
+    if (shown) {
         if (GetForegroundWindow() == hwnd_) return;
         ShowWindow(hwnd_, SW_HIDE);
     }
@@ -190,32 +193,34 @@ void Form::createFormWindow() {
     }
 }
 
-// Sizes the window to its layout and places it.
+// Sizes the window to its layout and places it, in one move where the
+// frame is as the system computes it.
 void Form::placeWindow() {
     if (menu_) SetMenu(hwnd_, menu_);
-    sizeWindow(0, 0);
-    RECT frame;
-    GetWindowRect(hwnd_, &frame);
-    POINT at = placement(SIZE{frame.right - frame.left, frame.bottom - frame.top});
-    SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SIZE size = frameSize();
+    POINT at = placement(size);
+    SetWindowPos(hwnd_, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
 }
 
-// Gives the window the client area of its layout at its resolution. The
-// menu bar may wrap and the frame may be drawn at another resolution than
-// the system's, so the client area is measured and the frame corrected.
-void Form::sizeWindow(int left, int top) {
-    int clientWidth = twipsToPixels(settings_.clientWidth, dpi_);
-    int clientHeight = twipsToPixels(settings_.clientHeight, dpi_);
-    RECT frame{0, 0, clientWidth, clientHeight};
+// The frame around the client area of the layout at the window's resolution.
+SIZE Form::frameSize() const {
+    RECT frame{0, 0, twipsToPixels(settings_.clientWidth, dpi_), twipsToPixels(settings_.clientHeight, dpi_)};
     AdjustWindowRectEx(&frame, settings_.style, menu_ != nullptr, settings_.exStyle);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT client;
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The menu bar may wrap and the frame may be drawn at another resolution
+// than the system's, so the client area is measured and the frame corrected.
+void Form::fitClientArea() {
+    RECT client, frame;
     GetClientRect(hwnd_, &client);
-    width += clientWidth - (client.right - client.left);
-    height += clientHeight - (client.bottom - client.top);
-    SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(hwnd_, &frame);
+    int wider = twipsToPixels(settings_.clientWidth, dpi_) - (client.right - client.left);
+    int taller = twipsToPixels(settings_.clientHeight, dpi_) - (client.bottom - client.top);
+    if (wider == 0 && taller == 0) return;
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + wider, frame.bottom - frame.top + taller,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Where a window of this size goes: beside its neighbour, on the right or
@@ -510,7 +515,9 @@ void Form::onDpiChanged(int dpi, const RECT& suggested) {
     FontHandle previousFont = std::move(defaultFont_);
     defaultFont_ = createFont(FontSpec{}, dpi_);
     for (auto& [id, control] : controls_) control->applyDpi(dpi_);
-    sizeWindow(suggested.left, suggested.top);
+    SIZE size = frameSize();
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
 }
 
 Control* Form::controlFromHwnd(HWND child) const {

@@ -114,7 +114,8 @@ private:
     void abandonLoad();
     void beginModal();
     void showActive();
-    void sizeWindow(int left, int top);
+    SIZE frameSize() const;
+    void fitClientArea();
     POINT placement(SIZE size) const;
     void onDpiChanged(int dpi, const RECT& suggested);
     void runModalLoop();

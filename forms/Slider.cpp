@@ -12,6 +12,9 @@ void Slider::create(Form& form, const TwipsRect& rect, const SliderRange& range)
     SendMessageW(hwnd(), TBM_SETRANGEMAX, FALSE, range.maximum);
     SendMessageW(hwnd(), TBM_SETPAGESIZE, 0, range.pageStep);
     SendMessageW(hwnd(), TBM_SETLINESIZE, 0, range.lineStep);
+    // A tick at every page step: one at every position draws a line of
+    // ticks that costs more than the text box it sizes.
+    SendMessageW(hwnd(), TBM_SETTICFREQ, static_cast<WPARAM>(range.pageStep), 0);
     SendMessageW(hwnd(), TBM_SETPOS, TRUE, range.value);
 }
 
