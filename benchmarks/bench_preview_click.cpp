@@ -4,8 +4,7 @@
 // installed families: what the test prefix has, about 2,000 and about
 // 6,800. The extra families are copies of a fixture font, each renamed
 // within its name table and added for this process only (the platform
-// lists such fonts with the installed ones). Besides the whole click it
-// times its parts one by one on the same files.
+// lists such fonts with the installed ones).
 
 #include <windows.h>
 
@@ -16,39 +15,25 @@
 #include <string>
 #include <vector>
 
+#include "Timing.h"
 #include "app/AppInfo.h"
 #include "fonts/FaceNameReader.h"
-#include "fonts/FontStyle.h"
 #include "fonts/InstalledFonts.h"
 #include "fonts/TrueTypeTables.h"
 #include "forms/Application.h"
 #include "main/frmKernwell.h"
-
-#include "fonts/FontFileTables.h"
-#include "fonts/PrivateFonts.h"
 
 #ifndef KERNWELL_FIXTURES
 #define KERNWELL_FIXTURES "../tests/fixtures"
 #endif
 
 namespace {
-using Clock = std::chrono::steady_clock;
 using Bytes = std::vector<unsigned char>;
 constexpr wchar_t ClickFolder[] = L"C:\\kwclick";
 constexpr wchar_t FamilyFolder[] = L"C:\\kwfamilies";
 constexpr int FontsOfEachKind = 20;
 constexpr int Rounds = 5;
 const int FamilyTargets[] = {0, 2000, 6800};
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 Bytes readFile(const std::wstring& path) {
     Bytes bytes;
@@ -74,7 +59,7 @@ void writeFile(const std::wstring& path, const Bytes& bytes) {
 bool renameInNameTable(Bytes& font, const std::string& from, const std::string& to) {
     auto directory = readTableDirectory(ByteView(font));
     auto name = directory ? findTableRecord(*directory, "name") : std::nullopt;
-    if (!name || size_t{name->offset} + name->length > font.size()) return false;
+    if (!name || !ByteView(font).slice(name->offset, name->length)) return false;
     auto replace = [&](const Bytes& old, const Bytes& now) {
         auto begin = font.begin() + name->offset, end = begin + name->length;
         for (auto at = std::search(begin, end, old.begin(), old.end()); at != end;
@@ -171,15 +156,26 @@ void addFamilies(size_t target, int& added, const Bytes& fixture) {
     }
 }
 
-// Counts the preview label's paints: a STATIC control asks its parent for
-// its colours each time it paints.
+// Counts the preview label's paints and notes when the last one ended: the
+// click is over for the player when the label shows the new name. A STATIC
+// control paints in its WM_PAINT and also at once when its text is set, and
+// asks its parent for its colours each time.
+WNDPROC originalLabelProc = nullptr;
 WNDPROC originalMainProc = nullptr;
 HWND countedLabel = nullptr;
 int labelPaints = 0;
+Clock::time_point labelPainted;
 
-LRESULT CALLBACK countingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK countingMainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == countedLabel) ++labelPaints;
     return CallWindowProcW(originalMainProc, hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK timingLabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    int before = labelPaints;
+    LRESULT result = CallWindowProcW(originalLabelProc, hwnd, message, wParam, lParam);
+    if (labelPaints != before) labelPainted = Clock::now();
+    return result;
 }
 
 // Scrolls the entry into view and paints the list, as the user would have
@@ -198,54 +194,11 @@ void clickEntry(HWND list, int index) {
 }
 
 struct Figures {
-    std::vector<double> whole, wholeInstalled, wholeNotInstalled, listBox, faceName, search, ownFace,
-        ownFaceRelease, label, repaint, work;
-    std::vector<int> paints;
+    std::vector<double> whole, installed, notInstalled, listBox, paints;
 };
 
-std::wstring searched(const std::wstring& baseName) {
-    InstalledFamilyLookup lookup;
-    auto isInstalled = [&](const std::wstring& family) { return lookup.isInstalled(family); };
-    return findLongestInstalledPrefix(baseName, isInstalled).value_or(baseName);
-}
-
-// The label's update as the click makes it when neither style flag changes.
-void updateLabel(Label& label, const FontSpec& font) { label.setFontAndCaption(font, label.drawnFace(), font.name); }
-
-void measureParts(frmKernwell& main, const std::vector<BenchFont>& fonts, Figures& figures) {
-    for (int round = 0; round < Rounds; ++round) {
-        for (size_t i = 0; i < fonts.size(); ++i) {
-            std::wstring path = std::wstring(ClickFolder) + L"\\" + fonts[i].fileName;
-            auto start = Clock::now();
-            std::wstring face = readFaceName(path);
-            figures.faceName.push_back(msSince(start));
-            std::wstring baseName = splitStyleWord(face).baseName;
-            auto searchStart = Clock::now();
-            std::wstring shown = searched(baseName);
-            figures.search.push_back(msSince(searchStart));
-            figures.work.push_back(msSince(start));
-            {
-                auto loadStart = Clock::now();
-                PrivateFonts loader;
-                auto file = FontFileTables::load(path);
-                auto own = file ? loader.faceOf(path, file->tables(), InstalledFamilyLookup(), -24) : std::nullopt;
-                double loaded = msSince(loadStart);
-                own.reset();
-                figures.ownFace.push_back(loaded);
-                figures.ownFaceRelease.push_back(msSince(loadStart) - loaded);
-            }
-            FontSpec font = main.lblPreview.font();
-            font.name = shown.empty() ? L"MS Sans Serif" : shown;
-            auto labelStart = Clock::now();
-            updateLabel(main.lblPreview, font);
-            figures.label.push_back(msSince(labelStart));
-            auto paintStart = Clock::now();
-            RedrawWindow(main.lblPreview.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-            figures.repaint.push_back(msSince(paintStart));
-        }
-    }
-}
-
+// The whole click from the mouse input to the label's last paint, with
+// everything that the input leaves to do painted as well.
 void measureClicks(frmKernwell& main, const std::vector<BenchFont>& fonts, Figures& figures) {
     const std::vector<std::wstring>& names = main.fleOpen.fileNames();
     for (int round = 0; round < Rounds; ++round) {
@@ -256,9 +209,9 @@ void measureClicks(frmKernwell& main, const std::vector<BenchFont>& fonts, Figur
             auto start = Clock::now();
             clickEntry(main.fleOpen.hwnd(), index);
             UpdateWindow(main.hwnd());
-            double ms = msSince(start);
+            double ms = std::chrono::duration<double, std::milli>(labelPainted - start).count();
             figures.whole.push_back(ms);
-            (font.installed ? figures.wholeInstalled : figures.wholeNotInstalled).push_back(ms);
+            (font.installed ? figures.installed : figures.notInstalled).push_back(ms);
             figures.paints.push_back(labelPaints);
         }
     }
@@ -279,25 +232,14 @@ void measureClicks(frmKernwell& main, const std::vector<BenchFont>& fonts, Figur
 // Shows the main window with a game folder registered, so that no box
 // interrupts its start, and points its browser at the click folder.
 frmKernwell& showMainWindow() {
-    HKEY scratch = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\KernwellBenchMachine", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &scratch, nullptr);
-    HKEY game = nullptr;
-    RegCreateKeyExW(scratch, L"Software\\Sports Interactive Ltd\\Championship Manager 01-02", 0, nullptr, 0,
-                    KEY_ALL_ACCESS, nullptr, &game, nullptr);
-    const wchar_t location[] = L"C:\\";
-    RegSetValueExW(game, L"Location", 0, REG_SZ, reinterpret_cast<const BYTE*>(location), sizeof(location));
-    RegCloseKey(game);
-    RegOverridePredefKey(HKEY_LOCAL_MACHINE, scratch);
     frmKernwell& main = frmKernwell::instance();
-    main.Show();
-    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-    RegCloseKey(scratch);
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KernwellBenchMachine");
+    withGameRegistered([&] { main.Show(); });
     main.dirOpen.setPath(ClickFolder);
     countedLabel = main.lblPreview.hwnd();
     originalMainProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(main.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(countingProc)));
+        SetWindowLongPtrW(main.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(countingMainProc)));
+    originalLabelProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(countedLabel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(timingLabelProc)));
     return main;
 }
 
@@ -325,29 +267,21 @@ int main() {
     frmKernwell& main = showMainWindow();
     std::printf("%zu fonts (%d installed, %d not), %d rounds; medians in ms\n", fonts.size(), FontsOfEachKind,
                 FontsOfEachKind, Rounds);
-    std::printf("  families: installed families the platform lists\n"
-                "  click: whole click, mouse input to label repainted (all / installed / not installed)\n"
-                "  paints: label paints in one click\n"
-                "  work: face name + style split + prefix search, outside the window\n"
-                "  parts: list box (input alone), face name, prefix search, own face (load a not-installed\n"
-                "         file's face + remove it again; - before), label update (font and caption,\n"
-                "         with the paints they make), repaint (one more paint of the label)\n");
-    std::printf("%8s %7s %7s %7s %6s %6s | %7s %7s %7s %11s %7s %7s\n", "families", "click", "inst", "not",
-                "paints", "work", "listbox", "face", "search", "own", "label", "repaint");
+    std::printf("  click: mouse input to the label's last paint (all / installed / not installed), beside\n"
+                "         its goal (3 ms at about 2,000 families, 4 ms at about 6,800)\n"
+                "  paints: label paints in one click; listbox: the list box alone, the same input\n");
+    std::printf("%8s %7s %7s %7s %6s %7s  %s\n", "families", "click", "inst", "not", "paints", "listbox", "goal");
     int added = 0;
     for (int target : FamilyTargets) {
         addFamilies(static_cast<size_t>(target), added, fixture);
         Figures figures;
         measureClicks(main, fonts, figures);
-        measureParts(main, fonts, figures);
-        std::vector<double> paints(figures.paints.begin(), figures.paints.end());
-        char own[32] = "-";
-        if (!figures.ownFace.empty())
-            std::snprintf(own, sizeof own, "%.2f+%.2f", median(figures.ownFace), median(figures.ownFaceRelease));
-        std::printf("%8zu %7.2f %7.2f %7.2f %6.0f %6.2f | %7.2f %7.2f %7.2f %11s %7.2f %7.2f\n", familyCount(),
-                    median(figures.whole), median(figures.wholeInstalled), median(figures.wholeNotInstalled),
-                    median(paints), median(figures.work), median(figures.listBox), median(figures.faceName),
-                    median(figures.search), own, median(figures.label), median(figures.repaint));
+        size_t families = familyCount();
+        double goal = families < 1000 ? 0 : families < 4000 ? 3 : 4;
+        bool met = median(figures.installed) <= goal && median(figures.notInstalled) <= goal;
+        std::printf("%8zu %7.2f %7.2f %7.2f %6.0f %7.2f  %s\n", families, median(figures.whole),
+                    median(figures.installed), median(figures.notInstalled), median(figures.paints),
+                    median(figures.listBox), goal == 0 ? "-" : met ? "met" : "missed");
         std::fflush(stdout);
     }
     // The program's own end would ask the quit question; the process's end

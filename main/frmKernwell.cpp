@@ -266,7 +266,12 @@ void frmKernwell::fleOpen_Click() {
         font.name = installed.value_or(baseName);
         std::optional<DrawnFace> face;
         if (file && !baseName.empty()) face = ownFace(fullPath, file->tables(), lookup);
+        // The face drawn so far stays loaded until the new one is on screen:
+        // removing a font the process loaded walks every installed family,
+        // which the player need not wait for.
+        std::optional<DrawnFace> previous = lblPreview.drawnFace();
         lblPreview.setFontAndCaption(font, face, font.name);
+        UpdateWindow(lblPreview.hwnd());
     } catch (const RuntimeError& error) {
         if (error.number() == err::InvalidProperty) {
             msgBox(L"Unable to preview font", MsgButtons::OK, MsgIcon::Critical, L"Preview Failed");
