@@ -9,7 +9,9 @@ DEMOPREFIX := $(CURDIR)/$(BUILD)/wineprefix-demo
 DPIPREFIX  := $(CURDIR)/$(BUILD)/wineprefix-test144
 BENCHPREFIX    := $(CURDIR)/$(BUILD)/wineprefix-bench
 BENCH144PREFIX := $(CURDIR)/$(BUILD)/wineprefix-bench144
-# Test processes must never touch the user's own ~/.wine.
+# Wine's settings for the prefixes made here: no debugging output, 32-bit.
+# Every command names its prefix (WINEPREFIX), so that nothing here touches
+# the user's own ~/.wine.
 WINE_ENV    = WINEDEBUG=-all WINEARCH=win32
 APT_PACKAGES := wine wine32:i386 fonts-wine mingw-w64 g++-mingw-w64-i686-posix cmake make googletest shellcheck
 # Wine's own fonts ("MS Sans Serif", "Marlett", Tahoma), from Debian's fonts-wine.

@@ -3,18 +3,18 @@
 
 #include <windows.h>
 
-#include "app/AppInfo.h"
 #include "app/frmSplash.h"
-#include "forms/Application.h"
+#include "forms/ProgramEnd.h"
+#include "forms/Session.h"
+#include "resources/AppInfo.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    Application::Session session{appinfo::Title};
-    Application& application = Application::instance();
-    bool started = Application::guarded([] {
+    Session session{appinfo::Title};
+    bool started = guarded([] {
         frmSplash::instance().Load();
         frmSplash::instance().Show();
         return true;
     }, false);
     if (!started) return 1;
-    return application.run();
+    return runMessageLoop();
 }

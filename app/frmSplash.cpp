@@ -19,7 +19,7 @@ FormSettings frmSplash::settings() const {
 void frmSplash::createControls() {
     addTimer(Timer1);
     Timer1.onTimer = [this] { Timer1_Timer(); };
-    Image1.create(*this, IDP_SPLASH, TwipsRect{120, 0, 5250, 2355}, true);
+    Image1.create(*this, ImageArgs{.pictureId = IDP_SPLASH, .rect = TwipsRect{120, 0, 5250, 2355}, .clickable = true});
     Image1.onClick = [this] { Image1_Click(); };
 }
 

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "BenchSupport.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,12 +21,7 @@
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
 
-#ifndef KERNWELL_FIXTURES
-#define KERNWELL_FIXTURES "../tests/fixtures"
-#endif
-
 namespace {
-using Clock = std::chrono::steady_clock;
 constexpr int Rounds = 15;
 
 const wchar_t* const FixtureFonts[] = {
@@ -39,12 +36,6 @@ const wchar_t* const SystemFontFolders[] = {
 };
 
 // A Unix path as Wine reaches it (absolute through Z:), or a relative one.
-std::wstring windowsPath(const std::string& unixPath) {
-    std::wstring path = unixPath.starts_with('/') ? L"Z:" : L"";
-    for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return path;
-}
-
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::vector<std::wstring> fontFiles() {
@@ -76,10 +67,6 @@ struct Approach {
     int errors = 0;
 };
 
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
 std::wstring click(Approach& approach, const std::wstring& file) {
     auto start = Clock::now();
     std::wstring faceName;
@@ -92,12 +79,6 @@ std::wstring click(Approach& approach, const std::wstring& file) {
     approach.readMs.push_back(ms);
     approach.readMsByFile[file].push_back(ms);
     return faceName;
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // The slowest font by its median, and how many fonts take over 1 ms.

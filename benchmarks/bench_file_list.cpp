@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/AppInfo.h"
+#include "resources/AppInfo.h"
 #include "files/Folders.h"
-#include "forms/Application.h"
+#include "forms/Session.h"
 #include "forms/FileList.h"
 #include "forms/Form.h"
 
@@ -60,7 +60,7 @@ void removeEntries() {
 }  // namespace
 
 int main() {
-    Application::Session session{appinfo::Title};
+    Session session{appinfo::Title};
     if (!createEntries()) {
         std::fprintf(stderr, "cannot create the benchmark folder\n");
         removeEntries();

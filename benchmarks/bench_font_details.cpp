@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include "BenchSupport.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -18,20 +20,9 @@
 #include "fonts/FontFile.h"
 #include "runtime/Text.h"
 
-#ifndef KERNWELL_FIXTURES
-#define KERNWELL_FIXTURES "../tests/fixtures"
-#endif
-
 namespace {
-using Clock = std::chrono::steady_clock;
 constexpr int Rounds = 15;
 constexpr double GoalMs = 50;
-
-std::wstring windowsPath(const std::string& unixPath) {
-    std::wstring path = unixPath.starts_with('/') ? L"Z:" : L"";
-    for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return path;
-}
 
 std::vector<std::wstring> fontFiles(int argc, char** argv) {
     const std::wstring fixtures = windowsPath(KERNWELL_FIXTURES);

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "Timing.h"
-#include "app/AppInfo.h"
-#include "forms/Application.h"
+#include "BenchSupport.h"
+#include "resources/AppInfo.h"
+#include "forms/Session.h"
 #include "main/frmKernwell.h"
 #include "windows/frmPreview.h"
 
@@ -93,7 +93,7 @@ void printRatio(const char* what, double measured, double floor) {
 }  // namespace
 
 int main() {
-    Application::Session session{appinfo::Title};
+    Session session{appinfo::Title};
     frmKernwell& main = frmKernwell::instance();
     withGameRegistered([&] { main.Show(); });
     std::vector<double> open, openFloor, step, stepFloor;

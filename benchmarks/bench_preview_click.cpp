@@ -15,17 +15,13 @@
 #include <string>
 #include <vector>
 
-#include "Timing.h"
-#include "app/AppInfo.h"
+#include "BenchSupport.h"
+#include "resources/AppInfo.h"
 #include "fonts/FaceNameReader.h"
 #include "fonts/InstalledFonts.h"
 #include "fonts/TrueTypeTables.h"
-#include "forms/Application.h"
+#include "forms/Session.h"
 #include "main/frmKernwell.h"
-
-#ifndef KERNWELL_FIXTURES
-#define KERNWELL_FIXTURES "../tests/fixtures"
-#endif
 
 namespace {
 using Bytes = std::vector<unsigned char>;
@@ -74,12 +70,6 @@ bool renameInNameTable(Bytes& font, const std::string& from, const std::string& 
     replace(wide(from), wide(to));
     replace(Bytes(from.begin(), from.end()), Bytes(to.begin(), to.end()));
     return true;
-}
-
-std::wstring windowsPath(const std::string& unixPath) {
-    std::wstring path = unixPath.starts_with('/') ? L"Z:" : L"";
-    for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return path;
 }
 
 // Every second TrueType file of the system's font folders, in name order:
@@ -256,7 +246,7 @@ void removeFolder(const wchar_t* folder) {
 }  // namespace
 
 int main() {
-    Application::Session session{appinfo::Title};
+    Session session{appinfo::Title};
     DeleteFileW(tempFontResourcePath().c_str());
     std::vector<BenchFont> fonts = prepareClickFolder();
     Bytes fixture = readFile(windowsPath(KERNWELL_FIXTURES) + L"\\FixtureSans.ttf");

@@ -4,7 +4,7 @@
 
 #include <cwctype>
 
-#include "files/Folders.h"
+#include "files/Paths.h"
 #include "runtime/Handle.h"
 
 namespace {

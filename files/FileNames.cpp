@@ -49,16 +49,17 @@ std::string sortKey(const std::wstring& name) {
 }
 }  // namespace
 
+bool sameNameNoCase(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
+}
+
 void sortNoCase(std::vector<std::wstring>& names) {
     std::vector<std::pair<std::string, std::wstring>> keyed;
     keyed.reserve(names.size());
     for (std::wstring& name : names) keyed.emplace_back(sortKey(name), std::move(name));
     std::sort(keyed.begin(), keyed.end());
     for (size_t i = 0; i < names.size(); ++i) names[i] = std::move(keyed[i].second);
-}
-
-bool matchesPattern(const std::wstring& name, const std::wstring& pattern) {
-    return NamePattern(pattern).matches(name);
 }
 
 NamePattern::NamePattern(const std::wstring& pattern) {

@@ -6,16 +6,17 @@
 #include <string>
 #include <vector>
 
+// Whether two names are the same but for letter case, as the file system
+// compares them.
+bool sameNameNoCase(const std::wstring& a, const std::wstring& b);
+
 // Sorts in case-insensitive order by the user's locale; names that differ
 // only in case (possible on a case-sensitive file system) keep a fixed order.
 void sortNoCase(std::vector<std::wstring>& names);
 
-// True when name matches pattern, ignoring case. "*" stands for any run of
+// A pattern that names match ignoring case. "*" stands for any run of
 // characters, "?" for any one character; "*.*" matches every name, and
 // several patterns may be given separated by ";".
-bool matchesPattern(const std::wstring& name, const std::wstring& pattern);
-
-// The same test with the pattern prepared once, for matching many names.
 class NamePattern {
 public:
     explicit NamePattern(const std::wstring& pattern);

@@ -5,6 +5,8 @@
 #include <cwchar>
 #include <utility>
 
+#include "files/Paths.h"
+
 namespace {
 // Empty unless a test has pointed the program folder elsewhere.
 std::wstring& overrideFolder() {
@@ -22,11 +24,7 @@ std::wstring executableFolder() {
         }
         path.resize(path.size() * 2);
     }
-    size_t slash = path.find_last_of(L"\\/");
-    path.resize(slash == std::wstring::npos ? 0 : slash);
-    // A drive root keeps its separator ("C:\"), as the file system names it.
-    if (path.size() == 2 && path[1] == L':') path += L'\\';
-    return path;
+    return folderOf(path);
 }
 
 // A kernel object's name that stands for a folder: names take no backslash

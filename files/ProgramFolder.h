@@ -1,7 +1,8 @@
 #pragma once
-// The folder that holds the executable, without a trailing separator. The
-// temporary font resource file lives there and the drive list falls back to
-// its drive. Tests point it at a throwaway folder with ProgramFolderOverride.
+// The folder that holds the executable, without a trailing separator (a
+// drive root keeps its own: "C:\"). The face-name reader builds its
+// temporary font resource file there, and the drive list falls back to its
+// drive. Tests point it at a throwaway folder with ProgramFolderOverride.
 
 #include <string>
 

@@ -5,26 +5,15 @@
 #include <optional>
 #include <string>
 
+#include "files/FileAccess.h"
+#include "files/FileNames.h"
 #include "files/Folders.h"
+#include "files/Paths.h"
 #include "runtime/Handle.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
 bool exists(DWORD attributes) { return attributes != INVALID_FILE_ATTRIBUTES; }
-
-// The folder part of a path, ready for a name to be appended: "C:\a\"
-// for "C:\a\x.ttf", "C:" for "C:x.ttf", empty for a bare name.
-std::wstring folderOf(const std::wstring& path) {
-    size_t slash = path.find_last_of(L"\\/");
-    if (slash != std::wstring::npos) return path.substr(0, slash + 1);
-    if (path.size() >= 2 && path[1] == L':') return path.substr(0, 2);
-    return {};
-}
-
-bool equalNoCase(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
-}
 
 std::wstring finalPathOf(HANDLE file) {
     DWORD length = GetFinalPathNameByHandleW(file, nullptr, 0, FILE_NAME_NORMALIZED);
@@ -45,7 +34,7 @@ struct FileIdentity {
     std::wstring finalPath;
     bool operator==(const FileIdentity& other) const {
         return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow &&
-               (volume != 0 || equalNoCase(finalPath, other.finalPath));
+               (volume != 0 || sameNameNoCase(finalPath, other.finalPath));
     }
 };
 
@@ -66,13 +55,7 @@ bool isSameFile(const std::wstring& a, const std::wstring& b) {
     std::optional<FileIdentity> first = identityOf(a);
     std::optional<FileIdentity> second = identityOf(b);
     if (first && second) return *first == *second;
-    return equalNoCase(fullPathName(a).value_or(a), fullPathName(b).value_or(b));
-}
-
-void removeFile(const std::wstring& path) {
-    // A copy of a read-only source is read-only and would not delete.
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(path.c_str());
+    return sameNameNoCase(fullPathName(a).value_or(a), fullPathName(b).value_or(b));
 }
 
 bool isNumber(const std::wstring& text) {
@@ -83,7 +66,7 @@ bool isNumber(const std::wstring& text) {
 std::optional<DWORD> copyingProcessOf(const std::wstring& name) {
     const std::wstring prefix = L"~kw", suffix = L".tmp";
     if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
-        !equalNoCase(name.substr(name.size() - suffix.size()), suffix))
+        !sameNameNoCase(name.substr(name.size() - suffix.size()), suffix))
         return std::nullopt;
     std::wstring middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
     size_t underscore = middle.find(L'_');
@@ -105,14 +88,11 @@ bool processRuns(DWORD process) {
 // A process killed mid-copy leaves its temporary copy behind; a copy of a
 // process that still runs may be in progress and stays.
 void removeStaleCopies(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    FindHandle search(FindFirstFileW((folder + L"~kw*.tmp").c_str(), &found));
-    if (!search) return;
-    do {
-        auto process = copyingProcessOf(found.cFileName);
-        if (process && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !processRuns(*process))
-            removeFile(folder + found.cFileName);
-    } while (FindNextFileW(search.get(), &found));
+    for (const FolderEntry& entry : listEntries(folder)) {
+        auto process = copyingProcessOf(entry.name);
+        if (process && !(entry.attributes & FILE_ATTRIBUTE_DIRECTORY) && !processRuns(*process))
+            removeFile(joinPath(folder, entry.name));
+    }
 }
 
 // The installed copy is an ordinary file: the copy carries the source's
@@ -135,8 +115,8 @@ public:
     TemporaryCopy(const std::wstring& source, const std::wstring& folder) {
         DWORD serial = GetTickCount();
         for (int attempt = 0; attempt < 1000; ++attempt, ++serial) {
-            std::wstring path = folder + L"~kw" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                                std::to_wstring(serial) + L".tmp";
+            std::wstring path = joinPath(folder, L"~kw" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                                                     std::to_wstring(serial) + L".tmp");
             if (CopyFileW(source.c_str(), path.c_str(), TRUE)) {
                 path_ = path;
                 return;

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "files/FileAccess.h"
+#include "files/Paths.h"
 #include "files/ProgramFolder.h"
 #include "fonts/FontResourceBuilder.h"
 #include "fonts/FontResourceScan.h"
@@ -34,16 +36,7 @@ std::string readAllRaw(const FileHandle& file) {
     if (!GetFileSizeEx(file.get(), &size)) raiseLastError();
     if (size.QuadPart > MAXDWORD) raiseError(err::OutOfMemory);
     std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-    DWORD total = 0;
-    while (total < bytes.size()) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), bytes.data() + total, static_cast<DWORD>(bytes.size() - total), &read,
-                      nullptr))
-            raiseLastError();
-        if (read == 0) break;
-        total += read;
-    }
-    bytes.resize(total);
+    if (!readExactly(file.get(), 0, bytes.data(), bytes.size())) raiseLastError();
     return bytes;
 }
 
@@ -57,19 +50,10 @@ std::wstring nameFrom(const std::string& resource) {
     return fromAnsi(scan.name);
 }
 
-// Removes whatever file is left at path, read-only, hidden or system too.
-void removeLeftOver(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!DeleteFileW(path.c_str())) SetFileAttributesW(path.c_str(), attributes);
-}
-
 std::wstring userTempFolder() {
     std::wstring folder(MAX_PATH + 1, L'\0');
     DWORD length = GetTempPathW(static_cast<DWORD>(folder.size()), folder.data());
     folder.resize(length <= folder.size() ? length : 0);
-    if (folder.empty() || folder.back() != L'\\') folder += L'\\';
     return folder;
 }
 
@@ -90,12 +74,7 @@ std::optional<std::wstring> readFaceNameAt(const std::wstring& fontPath, const F
 
 }  // namespace
 
-std::wstring tempFontResourcePath() {
-    std::wstring folder = programFolder();
-    // A drive root already ends in its separator.
-    if (folder.empty() || folder.back() != L'\\') folder += L'\\';
-    return folder + TempFontResourceName;
-}
+std::wstring tempFontResourcePath() { return joinPath(programFolder(), TempFontResourceName); }
 
 std::wstring readFaceName(const std::wstring& fontPath, const std::wstring& resourcePath) {
     return readFaceNameWith(fontPath, createScalableFontResource, resourcePath);
@@ -112,10 +91,10 @@ std::wstring readFaceNameWith(const std::wstring& fontPath, const FontResourceBu
 FaceNameReader::FaceNameReader()
     : folderMark_(programFolder()),
       besidePath_(tempFontResourcePath()),
-      ownPath_(userTempFolder() + L"~TEMP" + std::to_wstring(GetCurrentProcessId()) + L".FOT") {
-    if (!folderMark_.heldByAnother()) removeLeftOver(besidePath_);
+      ownPath_(joinPath(userTempFolder(), L"~TEMP" + std::to_wstring(GetCurrentProcessId()) + L".FOT")) {
+    if (!folderMark_.heldByAnother()) removeFile(besidePath_);
     // A process of the same id before this one may have left it.
-    removeLeftOver(ownPath_);
+    removeFile(ownPath_);
 }
 
 std::wstring FaceNameReader::read(const std::wstring& fontPath, const FontResourceBuilderFn& build) const {

@@ -13,8 +13,6 @@ constexpr uint32_t VersionOne = 0x00010000;
 constexpr uint32_t VersionTrue = 0x74727565;    // 'true', older Apple fonts
 constexpr uint32_t VersionOtto = 0x4F54544F;    // 'OTTO', PostScript outlines
 constexpr uint32_t CollectionTag = 0x74746366;  // 'ttcf'
-constexpr size_t SfntHeaderSize = 12;
-constexpr size_t TableRecordSize = 16;
 
 // Nothing of a 'name' table lies further than its last possible record
 // (a 16-bit count of 12-byte records after a 6-byte header); the strings,
@@ -45,9 +43,9 @@ bool isSfntVersion(uint32_t version) {
 }
 
 std::optional<std::vector<TableRecord>> readDirectoryAt(const ReadAt& readAt, unsigned long long start) {
-    auto header = readAt(start, SfntHeaderSize);
+    auto header = readAt(start, TableDirectoryHeaderSize);
     if (!header || !isSfntVersion(*ByteView(*header).u32(0))) return std::nullopt;
-    auto records = readAt(start + SfntHeaderSize, size_t{*ByteView(*header).u16(4)} * TableRecordSize);
+    auto records = readAt(start + TableDirectoryHeaderSize, size_t{*ByteView(*header).u16(4)} * TableRecordSize);
     if (!records) return std::nullopt;
     ByteView view(*records);
     std::vector<TableRecord> directory;
@@ -59,9 +57,9 @@ std::optional<std::vector<TableRecord>> readDirectoryAt(const ReadAt& readAt, un
 // A collection's header gives the number of its fonts and where the first
 // one's directory starts; a single font's directory starts the file.
 std::optional<std::vector<TableRecord>> readDirectory(const ReadAt& readAt, FontDetails& details) {
-    auto header = readAt(0, SfntHeaderSize);
+    auto header = readAt(0, TableDirectoryHeaderSize);
     if (!header || ByteView(*header).u32(0) != CollectionTag) return readDirectoryAt(readAt, 0);
-    auto firstFont = readAt(SfntHeaderSize, 4);
+    auto firstFont = readAt(TableDirectoryHeaderSize, 4);
     const uint32_t fonts = *ByteView(*header).u32(8);
     if (!firstFont || fonts == 0) return std::nullopt;
     details.collectionFonts = fonts;

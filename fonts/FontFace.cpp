@@ -4,10 +4,7 @@
 
 #include "fonts/TrueTypeMetrics.h"
 #include "fonts/TrueTypeNames.h"
-
-namespace {
-constexpr size_t FontNameLimit = 31;
-}  // namespace
+#include "runtime/Text.h"
 
 std::optional<FontFace> readFontFace(const FontTables& tables) {
     auto family = tables.name ? readWindowsFamilyName(*tables.name) : std::nullopt;

@@ -7,13 +7,12 @@ namespace {
 // most fonts, the small tables that follow it. A shorter file is read by
 // its directory alone.
 constexpr size_t LeadingBytes = 4096;
-constexpr size_t DirectoryHeaderSize = 12;
 
 std::optional<std::vector<TableRecord>> readDirectory(const FontFileTables::ReadAt& readAt,
                                                       const std::optional<ByteView>& leading) {
     auto inLeading = leading ? tableDirectorySize(*leading) : std::nullopt;
     if (inLeading && *inLeading <= leading->size()) return readTableDirectory(*leading);
-    auto header = readAt(0, DirectoryHeaderSize);
+    auto header = readAt(0, TableDirectoryHeaderSize);
     auto size = header ? tableDirectorySize(ByteView(*header)) : std::nullopt;
     auto directory = size ? readAt(0, *size) : std::nullopt;
     if (!directory) return std::nullopt;

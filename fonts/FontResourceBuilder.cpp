@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/Paths.h"
 #include "fonts/FontCheck.h"
 #include "fonts/FontDescription.h"
 #include "fonts/FontFile.h"
@@ -18,7 +19,7 @@
 namespace {
 std::wstring fontFilePath(const wchar_t* fontFile, const wchar_t* currentPath) {
     std::wstring path = fontFile;
-    if (currentPath && *currentPath) path = std::wstring(currentPath) + L"\\" + path;
+    if (currentPath && *currentPath) path = joinPath(currentPath, path);
     return path;
 }
 

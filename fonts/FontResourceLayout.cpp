@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "fonts/FontResourceScan.h"
+
 namespace {
-constexpr std::string_view Marker = "FONTRES:";
 constexpr std::string_view DosText = "This is a TrueType resource file";
 constexpr size_t DosHeaderSize = 0x40;
 constexpr size_t NeOffset = 0x80;
@@ -82,7 +83,7 @@ Positions place(size_t baseNameLength, size_t importLength, size_t faceLength, s
     p.entryTable = p.importTable + 1 + importLength;
     p.nonResidentTable = NeOffset + p.entryTable + 2 + 2;  // an empty entry table, then two zeros
     // length byte, marker and name, ordinal (whose low byte ends the name), end of table
-    p.nonResidentSize = 1 + Marker.size() + faceLength + 2 + 1;
+    p.nonResidentSize = 1 + FontResourceMarker.size() + faceLength + 2 + 1;
     p.pathParagraph = roundUpToParagraph(p.nonResidentTable + p.nonResidentSize);
     p.pathParagraphs = roundUpToParagraph(pathLength + 1);
     p.dirParagraph = p.pathParagraph + p.pathParagraphs;
@@ -146,7 +147,7 @@ void writeNameTables(Writer& w, const Positions& p, std::string_view baseName,
     w.counted(NeOffset + p.residentTable, baseName);
     w.u8(NeOffset + p.importTable, static_cast<unsigned>(importName.size() + 1));
     w.text(NeOffset + p.importTable + 1, importName);
-    std::string entry(Marker);
+    std::string entry(FontResourceMarker);
     entry += faceName;
     w.counted(p.nonResidentTable, entry);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "fonts/TrueTypeMetrics.h"
+#include "runtime/Text.h"
 
 struct FontResourceContents {
     bool hidden = false;        // private to the process that adds it, and not enumerated
@@ -23,7 +24,7 @@ struct FontResourceContents {
 
 // Length limits of the fields that carry a length byte: longer text is cut.
 constexpr size_t MaxFontResourceFaceName = 255 - 8;
-constexpr size_t MaxFontResourceFamilyName = 31;
+constexpr size_t MaxFontResourceFamilyName = FontNameLimit;
 
 // Empty when the font file's path is too long for the 16-bit resource
 // offsets (about a megabyte).

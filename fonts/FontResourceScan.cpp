@@ -3,14 +3,13 @@
 #include <cstdint>
 
 namespace {
-constexpr std::string_view Marker = "FONTRES:";
 constexpr size_t MaxStart = INT16_MAX;
 }  // namespace
 
 FontResourceScanResult scanFontResourceName(std::string_view bytes) {
-    size_t found = bytes.find(Marker);
+    size_t found = bytes.find(FontResourceMarker);
     size_t markerPosition = found == std::string_view::npos ? 0 : found + 1;
-    size_t start = markerPosition + Marker.size();
+    size_t start = markerPosition + FontResourceMarker.size();
     if (start > MaxStart) return {FontResourceScanStatus::StartOverflow, {}};
     size_t end = bytes.find('\0', start - 1);  // npos also when start lies past the end
     if (end == std::string_view::npos) return {FontResourceScanStatus::NoTerminator, {}};

@@ -7,6 +7,9 @@
 
 #include <string_view>
 
+// What precedes the face name in a font resource file.
+inline constexpr std::string_view FontResourceMarker = "FONTRES:";
+
 enum class FontResourceScanStatus {
     Found,
     StartOverflow,  // the name would start past position 32767

@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <exception>
 
+#include "registry/Registry.h"
 #include "runtime/Handle.h"
+#include "runtime/Text.h"
 
 namespace {
-constexpr size_t FontNameLimit = 31;
 
 struct Collection {
     std::vector<std::wstring> names;
@@ -47,15 +48,9 @@ int CALLBACK matchFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM
 // name is installed. An entry for another character set ("Arial CE,238") is
 // not used for a lookup in the default one.
 bool isSubstituteName(const std::wstring& family) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes", 0,
-                      KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-        return false;
-    RegistryKey key(opened);
-    auto hasValue = [&](const std::wstring& name) {
-        return RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    };
-    return hasValue(family) || hasValue(family + L",1");
+    const wchar_t* const substitutes = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
+    return registryValueExists(HKEY_LOCAL_MACHINE, substitutes, family) ||
+           registryValueExists(HKEY_LOCAL_MACHINE, substitutes, family + L",1");
 }
 }  // namespace
 
@@ -83,8 +78,6 @@ bool InstalledFamilyLookup::isInstalled(const std::wstring& family) const {
     return std::find(installed.begin(), installed.end(), family) != installed.end();
 }
 
-bool isInstalledFamily(const std::wstring& family) { return InstalledFamilyLookup().isInstalled(family); }
-
 std::optional<std::wstring> findLongestInstalledPrefix(const std::wstring& baseName,
                                                        const FamilyTest& isInstalled) {
     std::wstring prefix = baseName;
@@ -93,10 +86,3 @@ std::optional<std::wstring> findLongestInstalledPrefix(const std::wstring& baseN
     return std::nullopt;
 }
 
-std::wstring longestInstalledPrefix(const std::wstring& baseName,
-                                    const std::vector<std::wstring>& installed) {
-    auto isListed = [&](const std::wstring& name) {
-        return std::find(installed.begin(), installed.end(), name) != installed.end();
-    };
-    return findLongestInstalledPrefix(baseName, isListed).value_or(baseName);
-}

@@ -27,9 +27,6 @@ private:
     ScreenDC screen_;
 };
 
-// The same, once.
-bool isInstalledFamily(const std::wstring& family);
-
 using FamilyTest = std::function<bool(const std::wstring& family)>;
 
 // The longest prefix of baseName (at least one character) for which
@@ -37,9 +34,3 @@ using FamilyTest = std::function<bool(const std::wstring& family)>;
 std::optional<std::wstring> findLongestInstalledPrefix(const std::wstring& baseName,
                                                        const FamilyTest& isInstalled);
 
-// The longest prefix of baseName (at least one character) that equals an
-// installed name exactly, letter case included; baseName unchanged when
-// none does or when it is empty. A prefix never matches a name that merely
-// begins with it.
-std::wstring longestInstalledPrefix(const std::wstring& baseName,
-                                    const std::vector<std::wstring>& installed);

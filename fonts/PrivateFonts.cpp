@@ -7,6 +7,7 @@
 #include "fonts/FontCheck.h"
 #include "fonts/FontFile.h"
 #include "fonts/RenamedFont.h"
+#include "runtime/Text.h"
 
 namespace {
 constexpr DWORD HeadTag = 0x64616568;  // 'head', as GetFontData takes a tag
@@ -59,7 +60,7 @@ bool selectsFile(HDC dc, const FontFace& face, ByteView head, int pixelHeight) {
     wanted.lfWeight = face.weight;
     wanted.lfItalic = face.italic;
     wanted.lfCharSet = DEFAULT_CHARSET;
-    face.family.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    face.family.copy(wanted.lfFaceName, FontNameLimit);
     FontHandle font(CreateFontIndirectW(&wanted));
     ScopedSelect selected(dc, font.get());
     unsigned char drawn[HeadSize];

@@ -5,8 +5,6 @@
 #include "fonts/TrueTypeTables.h"
 
 namespace {
-constexpr size_t DirectoryHeaderSize = 12;
-constexpr size_t TableRecordSize = 16;
 constexpr uint16_t WindowsPlatform = 3;
 constexpr uint16_t UnicodeBmp = 1;
 constexpr uint16_t UsEnglish = 0x0409;
@@ -55,7 +53,7 @@ std::optional<std::vector<unsigned char>> renameFont(std::span<const unsigned ch
     std::vector<unsigned char> renamed(font.begin(), font.end());
     renamed.resize((renamed.size() + 3) & ~size_t{3});  // tables start on four bytes
     if (renamed.size() + table.size() > UINT32_MAX) return std::nullopt;
-    size_t at = DirectoryHeaderSize + record * TableRecordSize;
+    size_t at = TableDirectoryHeaderSize + record * TableRecordSize;
     put32At(renamed, at + 8, static_cast<uint32_t>(renamed.size()));
     put32At(renamed, at + 12, static_cast<uint32_t>(table.size()));
     renamed.insert(renamed.end(), table.begin(), table.end());

@@ -5,8 +5,6 @@
 namespace {
 constexpr uint32_t VersionOne = 0x00010000;
 constexpr uint32_t VersionTrue = 0x74727565;  // 'true', older Apple fonts
-constexpr size_t DirectoryHeaderSize = 12;
-constexpr size_t TableRecordSize = 16;
 constexpr uint32_t PostBytesUsed = 16;
 constexpr uint32_t WholeTable = UINT32_MAX;
 
@@ -40,14 +38,14 @@ bool isTrueTypeFont(ByteView font) {
 std::optional<size_t> tableDirectorySize(ByteView start) {
     auto tableCount = start.u16(4);
     if (!isTrueTypeFont(start) || !tableCount) return std::nullopt;
-    return DirectoryHeaderSize + size_t{*tableCount} * TableRecordSize;
+    return TableDirectoryHeaderSize + size_t{*tableCount} * TableRecordSize;
 }
 
 std::optional<std::vector<TableRecord>> readTableDirectory(ByteView start) {
     auto size = tableDirectorySize(start);
     if (!size || *size > start.size()) return std::nullopt;
     std::vector<TableRecord> records;
-    for (size_t at = DirectoryHeaderSize; at < *size; at += TableRecordSize)
+    for (size_t at = TableDirectoryHeaderSize; at < *size; at += TableRecordSize)
         records.push_back({*start.u32(at), *start.u32(at + 8), *start.u32(at + 12)});
     return records;
 }

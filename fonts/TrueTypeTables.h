@@ -11,6 +11,11 @@
 
 #include "fonts/ByteView.h"
 
+// The table directory: a header of 12 bytes, then a record of 16 for each
+// table.
+inline constexpr size_t TableDirectoryHeaderSize = 12;
+inline constexpr size_t TableRecordSize = 16;
+
 struct TableRecord {
     uint32_t tag;
     uint32_t offset;  // from the start of the file

@@ -1,14 +1,13 @@
 #include "forms/CommandButton.h"
 
-void CommandButton::create(Form& form, const std::wstring& caption, const TwipsRect& rect, int id,
-                           bool isDefault) {
+void CommandButton::create(ControlHost& host, const ButtonArgs& button) {
     ControlArgs args;
     args.className = L"BUTTON";
-    args.text = caption;
-    args.style = WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    args.rect = rect;
-    args.id = id;
-    createWindow(form, args);
+    args.text = button.caption;
+    args.style = WS_TABSTOP | (button.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    args.rect = button.rect;
+    args.id = button.id;
+    createWindow(host, args);
 }
 
 void CommandButton::click() {

@@ -10,8 +10,25 @@
 
 #include "forms/Layout.h"
 
+class Control;
 class ControlFont;
-class Form;
+
+// What a control asks of the window it lives on.
+class ControlHost {
+public:
+    virtual HWND hwnd() const = 0;
+    // The id of a new child control (the requested one when not 0).
+    virtual int registerControl(Control& control, int requestedId) = 0;
+    // The resolution the layout is drawn at, and the default font there.
+    virtual int dpi() const = 0;
+    virtual HFONT defaultFont() const = 0;
+    // The colour and brush behind the controls.
+    virtual COLORREF backgroundColor() const = 0;
+    virtual HBRUSH backgroundBrush() const = 0;
+
+protected:
+    ~ControlHost() = default;
+};
 
 struct ControlArgs {
     const wchar_t* className = L"STATIC";
@@ -31,7 +48,7 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     int id() const { return id_; }
-    Form* form() const { return form_; }
+    ControlHost* host() const { return host_; }
 
     // Notifications that the form passes back to the control.
     virtual void onCommand(WORD /*code*/) {}
@@ -50,8 +67,9 @@ public:
     virtual void applyDpi(int dpi);
 
 protected:
-    // Creates the child window on the form; the form assigns the id.
-    void createWindow(Form& form, const ControlArgs& args);
+    // Creates the child window on its host, which assigns the id. A window
+    // that cannot be created fails the host's load.
+    void createWindow(ControlHost& host, const ControlArgs& args);
     // Whether the form's default font is given to this control.
     virtual bool usesFormFont() const { return true; }
     // A font of the control's own, drawn at the form's resolution.
@@ -64,7 +82,7 @@ private:
     HWND hwnd_ = nullptr;
     int id_ = 0;
     TwipsRect rect_;
-    Form* form_ = nullptr;
+    ControlHost* host_ = nullptr;
 };
 
 std::wstring windowText(HWND hwnd);

@@ -22,10 +22,6 @@ void ControlFont::setDpi(HWND control, int dpi) {
     if (handle_) apply(control, spec_);
 }
 
-void ControlFont::setDrawnFace(HWND control, const std::optional<DrawnFace>& face) {
-    apply(control, spec_, face, true);
-}
-
 void ControlFont::release() {
     handle_.reset();
     drawn_.reset();

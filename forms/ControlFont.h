@@ -26,18 +26,9 @@ public:
     // The same with the face to draw, in one font creation; without redraw
     // the control shows the font at its next repaint.
     void apply(HWND control, const FontSpec& spec, const std::optional<DrawnFace>& face, bool redraw);
-    // The one way a single property of the font is set: edit changes a copy
-    // of the description, which is then applied as above.
-    template <class Edit>
-    void change(HWND control, Edit&& edit) {
-        FontSpec spec = spec_;
-        edit(spec);
-        apply(control, spec);
-    }
     // The resolution the font is drawn at; a font already given to the
     // control is created again at the new one.
     void setDpi(HWND control, int dpi);
-    void setDrawnFace(HWND control, const std::optional<DrawnFace>& face);
     void release();
 
 private:

@@ -13,13 +13,13 @@ wchar_t currentDriveLetter() {
 }
 }  // namespace
 
-void DriveList::create(Form& form, const TwipsRect& rect) {
+void DriveList::create(ControlHost& host, const TwipsRect& rect) {
     ControlArgs args;
     args.className = L"COMBOBOX";
     args.style = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
     args.rect = rect;
     args.rect.height *= 10;  // room for the dropped list
-    createWindow(form, args);
+    createWindow(host, args);
 
     entries_.clear();
     current_ = -1;

@@ -12,7 +12,7 @@
 
 class DriveList : public Control {
 public:
-    void create(Form& form, const TwipsRect& rect);
+    void create(ControlHost& host, const TwipsRect& rect);
 
     // The current drive: its letter, a colon and any label.
     std::wstring drive() const;

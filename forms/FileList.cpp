@@ -5,8 +5,8 @@
 #include "files/Folders.h"
 #include "files/MatchingFiles.h"
 
-void FileList::create(Form& form, const TwipsRect& rect, const std::wstring& pattern) {
-    createListBox(form, rect);
+void FileList::create(ControlHost& host, const TwipsRect& rect, const std::wstring& pattern) {
+    createListBox(host, rect);
     pattern_ = pattern;
     setPath(currentFolder());
 }

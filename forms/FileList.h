@@ -11,7 +11,7 @@
 
 class FileList : public ListBox {
 public:
-    void create(Form& form, const TwipsRect& rect, const std::wstring& pattern);
+    void create(ControlHost& host, const TwipsRect& rect, const std::wstring& pattern);
 
     const std::wstring& path() const { return path_; }
     // Re-reads the folder and leaves no entry selected; on error nothing

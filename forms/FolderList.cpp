@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "files/FileNames.h"
 #include "files/Folders.h"
-#include "forms/Application.h"
+#include "files/Paths.h"
+#include "forms/ProgramEnd.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
@@ -20,15 +22,13 @@ std::wstring fullFolderPath(const std::wstring& text) {
     if (text.empty()) raiseError(err::PathNotFound);
     std::optional<std::wstring> named = fullPathName(text);
     if (!named) raiseLastError();
-    std::wstring full = *named;
-    while (full.size() > 3 && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
-    return full;
+    return withoutTrailingSeparators(*named);
 }
 
 // The folder a drive alone opens: the drive's current folder, once its root
 // has proved readable. Whatever makes the root unreadable, it is error 68.
 std::wstring driveFolder(wchar_t letter) {
-    std::wstring root = std::wstring(1, letter) + L":\\";
+    std::wstring root = driveRoot(letter);
     try {
         listSubfolders(root);
     } catch (const RuntimeError&) {
@@ -37,21 +37,12 @@ std::wstring driveFolder(wchar_t letter) {
     return currentFolderOfDrive(letter);
 }
 
-bool sameFolder(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
-}
-
-std::wstring lastComponent(const std::wstring& path) {
-    if (path.size() <= 3) return path;
-    return path.substr(path.find_last_of(L'\\') + 1);
-}
 }  // namespace
 
 // The list holds the bare folder names and draws their indentation itself,
 // so that the list's own type-to-find matches what the user reads.
-void FolderList::create(Form& form, const TwipsRect& rect) {
-    createListBox(form, rect, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
+void FolderList::create(ControlHost& host, const TwipsRect& rect) {
+    createListBox(host, rect, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
     SetWindowSubclass(hwnd(), listProc, 1, reinterpret_cast<DWORD_PTR>(this));
     fitItemHeight();
     // Starts on the process's current folder, as the file list does.
@@ -62,7 +53,7 @@ void FolderList::create(Form& form, const TwipsRect& rect) {
 bool FolderList::setPath(const std::wstring& text) {
     std::wstring folder = isDriveAlone(text) ? driveFolder(text[0]) : fullFolderPath(text);
     std::vector<std::wstring> subfolders = listSubfolders(folder);
-    bool changed = !sameFolder(folder, path_);
+    bool changed = !sameNameNoCase(folder, path_);
     show(folder, subfolders);
     if (changed && onChange) onChange();
     return changed;
@@ -78,14 +69,13 @@ void FolderList::openEntry(int index) {
 void FolderList::show(const std::wstring& folder, const std::vector<std::wstring>& subfolders) {
     std::vector<std::wstring> paths = folderAncestors(folder);
     openIndex_ = static_cast<int>(paths.size()) - 1;
-    std::wstring prefix = folder.back() == L'\\' ? folder : folder + L"\\";
-    for (const std::wstring& name : subfolders) paths.push_back(prefix + name);
+    for (const std::wstring& name : subfolders) paths.push_back(joinPath(folder, name));
 
     path_ = folder;
     entryPaths_ = std::move(paths);
     std::vector<std::wstring> names;
     names.reserve(entryPaths_.size());
-    for (const std::wstring& path : entryPaths_) names.push_back(lastComponent(path));
+    for (const std::wstring& path : entryPaths_) names.push_back(nameOf(path));
     fill(names, openIndex_);
 }
 
@@ -110,7 +100,7 @@ bool FolderList::onDrawItem(const DRAWITEMSTRUCT& item) {
     GetTextExtentPoint32W(dc, L"  ", 2, &indent);
     RECT text = item.rcItem;
     text.left += 1 + indent.cx * std::min(static_cast<int>(item.itemID), openIndex_ + 1);
-    std::wstring name = lastComponent(entryPaths_[item.itemID]);
+    std::wstring name = nameOf(entryPaths_[item.itemID]);
     DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
     return true;
@@ -137,7 +127,7 @@ LRESULT CALLBACK FolderList::listProc(HWND hwnd, UINT message, WPARAM wParam, LP
         if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return DLGC_WANTALLKEYS;
     }
     if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-        return Application::guarded([&] {
+        return guarded([&] {
             list->openEntry(list->selectedIndex());
             return LRESULT{0};
         });

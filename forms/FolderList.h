@@ -14,7 +14,7 @@
 
 class FolderList : public ListBox {
 public:
-    void create(Form& form, const TwipsRect& rect);
+    void create(ControlHost& host, const TwipsRect& rect);
 
     const std::wstring& path() const { return path_; }
     // A drive alone ("c:", or "c: [LABEL]" as the drive list reads) opens

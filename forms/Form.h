@@ -1,30 +1,32 @@
 #pragma once
-// The forms floor, on runtime and files (library kernwell_forms): the
-// window runtime and its controls. It knows no particular window of the
-// program and none of its texts: the program hands it its title.
-//
 // A form is one top-level window of the program, shaped like the window
 // model the program is written against: one program-wide instance per
 // class, created on first use; Load creates the window and runs Form_Load
 // before it becomes visible; Show loads when needed and shows modeless or
 // modal; Unload asks Form_QueryUnload, runs Form_Unload and destroys the
 // window, while the C++ object lives on and loads afresh when shown again.
+//
+// Its code is split by job: the lifecycle and modality (Form.cpp), the
+// window's creation, placement, resolution and icons (FormWindow.cpp), and
+// its messages (FormMessages.cpp).
 
 #include <windows.h>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "forms/Control.h"
+#include "forms/DisabledWindows.h"
 #include "forms/Layout.h"
+#include "forms/LoadedForms.h"
 #include "runtime/Handle.h"
 
-class Control;
 class MenuItem;
 class Timer;
 class CommandButton;
-
 
 struct FormSettings {
     std::wstring className;
@@ -50,14 +52,14 @@ struct FormSettings {
 
 enum class ShowMode { Modeless, Modal };
 
-class Form {
+class Form : public LoadedForm, public ControlHost {
 public:
     Form() = default;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
     virtual ~Form();
 
-    HWND hwnd() const { return hwnd_; }
+    HWND hwnd() const override { return hwnd_; }
     bool isLoaded() const { return hwnd_ != nullptr || loading_; }
     bool isLoading() const { return loading_; }
 
@@ -67,21 +69,17 @@ public:
     void Load();
     void Show(ShowMode mode = ShowMode::Modeless);
     // False when Form_QueryUnload cancelled the unload.
-    bool Unload();
+    bool Unload() override;
 
-    // For controls: the id of a new child, the form's default font and the
-    // resolution its layout is drawn at.
-    int registerControl(Control& control, int requestedId = 0);
-    HFONT defaultFont() const { return defaultFont_.get(); }
-    int dpi() const { return dpi_; }
-    bool ownsMessageBoxes() const { return settings_.ownsMessageBoxes; }
-    // The brush behind the form's controls.
-    HBRUSH backgroundBrush() const;
-    COLORREF backgroundColor() const {
-        return settings_.background != CLR_INVALID ? settings_.background : GetSysColor(COLOR_BTNFACE);
-    }
-    // Whether the program's keyboard navigation applies to this form.
-    bool wantsDialogKeys() const { return settings_.dialogKeys; }
+    bool wantsDialogKeys() const override { return settings_.dialogKeys; }
+    bool ownsMessageBoxes() const override { return settings_.ownsMessageBoxes; }
+
+    // For controls.
+    int registerControl(Control& control, int requestedId) override;
+    int dpi() const override { return dpi_; }
+    HFONT defaultFont() const override { return defaultFont_.get(); }
+    COLORREF backgroundColor() const override;
+    HBRUSH backgroundBrush() const override;
 
 protected:
     virtual FormSettings settings() const = 0;
@@ -107,41 +105,48 @@ protected:
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // The lifecycle and modality.
+    void abandonLoad();
+    void showActive();
+    void runModalLoop();
+    void destroyFormWindow();
+
+    // The window: creation, placement, resolution, icons.
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void registerClass() const;
     void createFormWindow();
+    void loadIcons();
     void placeWindow();
-    void abandonLoad();
-    void beginModal();
-    void showActive();
     SIZE frameSize() const;
     void fitClientArea();
     POINT placement(SIZE size) const;
     void onDpiChanged(int dpi, const RECT& suggested);
-    void runModalLoop();
-    void endModal();
-    void destroyFormWindow();
-    void onActivate(bool active);
-    void onDropFiles(WPARAM drop);
-    void onNextDlgCtl(WPARAM wParam, LPARAM lParam);
 
+    // The messages.
     LRESULT onQueryEndSession();
     void onEndSession(bool ending);
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onNotify(const NMHDR& header);
+    void onScroll(HWND control, WORD code);
     LRESULT onControlColor(UINT message, WPARAM wParam, LPARAM lParam);
+    bool onEraseBackground(HDC dc);
     bool onDrawItem(const DRAWITEMSTRUCT& item);
     bool onSetCursor(HWND child);
+    void onTimer(UINT_PTR id);
+    LRESULT onActivate(WPARAM wParam, LPARAM lParam);
+    void onNextDlgCtl(WPARAM wParam, LPARAM lParam);
+    void onDropFiles(WPARAM drop);
     Control* controlFromHwnd(HWND child) const;
 
     FormSettings settings_;
     HWND hwnd_ = nullptr;
     bool loading_ = false;
     bool unloading_ = false;
-    bool modal_ = false;
+    // While shown modally: the other windows, which take no input meanwhile.
+    std::optional<DisabledWindows> modal_;
     // The answer this window gave to the last end-of-session query.
     bool agreedToEndSession_ = false;
     int dpi_ = 96;
-    std::vector<HWND> disabledByModal_;
     FontHandle defaultFont_;
     BrushHandle background_;
     HMENU menu_ = nullptr;  // owned by the window once attached

@@ -8,9 +8,15 @@
 #include "forms/Control.h"
 #include "forms/Picture.h"
 
+struct ImageArgs {
+    int pictureId = 0;  // a picture of the resources
+    TwipsRect rect;
+    bool clickable = false;
+};
+
 class Image : public Control {
 public:
-    void create(Form& form, int pictureId, const TwipsRect& rect, bool clickable = false);
+    void create(ControlHost& host, const ImageArgs& image);
 
     SIZE pictureSize() const { return picture_.size; }
 

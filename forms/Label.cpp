@@ -1,9 +1,8 @@
 #include "forms/Label.h"
 
-#include "forms/Form.h"
 #include "runtime/RuntimeError.h"
 
-void Label::create(Form& form, const std::wstring& caption, const TwipsRect& rect, const FontSpec& font,
+void Label::create(ControlHost& host, const std::wstring& caption, const TwipsRect& rect, const FontSpec& font,
                    const LabelStyle& style) {
     style_ = style;
     ControlArgs args;
@@ -11,8 +10,8 @@ void Label::create(Form& form, const std::wstring& caption, const TwipsRect& rec
     args.text = caption;
     args.style = style.alignment | SS_NOPREFIX | (style.clickable ? SS_NOTIFY : 0);
     args.rect = rect;
-    createWindow(form, args);
-    changeFont(font);
+    createWindow(host, args);
+    setFont(font);
 }
 
 std::wstring Label::caption() const { return windowText(hwnd()); }
@@ -22,32 +21,12 @@ void Label::setCaption(const std::wstring& caption) {
     fitToText();
 }
 
-void Label::setFontName(const std::wstring& name) {
-    font_.change(hwnd(), [&](FontSpec& font) { font.name = name; });
-    fitToText();
-}
-
-void Label::setFontBold(bool bold) {
-    font_.change(hwnd(), [&](FontSpec& font) { font.bold = bold; });
-    fitToText();
-}
-
-void Label::setFontItalic(bool italic) {
-    font_.change(hwnd(), [&](FontSpec& font) { font.italic = italic; });
-    fitToText();
-}
-
-void Label::setFontSize(double points) {
-    font_.change(hwnd(), [&](FontSpec& font) { font.points = points; });
-    fitToText();
-}
-
 void Label::setFontAndCaption(const FontSpec& font, const std::optional<DrawnFace>& face,
                               const std::wstring& caption) {
     if (font.name.empty()) {
         FontSpec unnamed = font;
         unnamed.name = font_.spec().name;
-        if (unnamed != font_.spec()) changeFont(unnamed);
+        if (unnamed != font_.spec()) setFont(unnamed);
         raiseError(err::InvalidProperty);
     }
     // Setting the caption repaints the label, with the new font.
@@ -55,8 +34,8 @@ void Label::setFontAndCaption(const FontSpec& font, const std::optional<DrawnFac
     setCaption(caption);
 }
 
-void Label::changeFont(const FontSpec& spec) {
-    font_.apply(hwnd(), spec);
+void Label::setFont(const FontSpec& font) {
+    font_.apply(hwnd(), font);
     fitToText();
 }
 
@@ -92,6 +71,6 @@ void Label::onCommand(WORD code) {
 HBRUSH Label::onColor(HDC dc) {
     if (style_.textColor != CLR_INVALID) SetTextColor(dc, style_.textColor);
     if (style_.transparent) SetBkMode(dc, TRANSPARENT);
-    SetBkColor(dc, form()->backgroundColor());
-    return form()->backgroundBrush();
+    SetBkColor(dc, host()->backgroundColor());
+    return host()->backgroundBrush();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A label: a STATIC control with a font of its own, described by name, size
-// and style, so that the program can read and change each of them. A label
-// with a click handler also notifies clicks and may show its own cursor.
+// and style, which the program reads and sets as a whole. A label with a
+// click handler also notifies clicks and may show its own cursor.
 
 #include <functional>
 
@@ -20,7 +20,7 @@ struct LabelStyle {
 
 class Label : public Control {
 public:
-    void create(Form& form, const std::wstring& caption, const TwipsRect& rect, const FontSpec& font = {},
+    void create(ControlHost& host, const std::wstring& caption, const TwipsRect& rect, const FontSpec& font = {},
                 const LabelStyle& style = {});
 
     std::wstring caption() const;
@@ -29,11 +29,9 @@ public:
     const FontSpec& font() const { return font_.spec(); }
     // The face drawn instead of the one the font's name gives, if any.
     const std::optional<DrawnFace>& drawnFace() const { return font_.drawnFace(); }
-    // An empty name is refused with error 380 (invalid property value).
-    void setFontName(const std::wstring& name);
-    void setFontBold(bool bold);
-    void setFontItalic(bool italic);
-    void setFontSize(double points);
+    // The whole font in one creation; the face drawn stays while the name
+    // does. An empty name is refused with error 380 (invalid property value).
+    void setFont(const FontSpec& font);
     // The whole font, the face to draw it with, then the caption, with one
     // font creation and one repaint. As when the font's properties are set
     // one by one with the name last, an empty name is refused with error 380
@@ -54,7 +52,6 @@ protected:
     ControlFont* ownFont() override { return &font_; }
 
 private:
-    void changeFont(const FontSpec& spec);
     void fitToText();
 
     ControlFont font_;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "runtime/Text.h"
+
 int screenDpi() {
     static const int dpi = [] {
         ScreenDC screen;
@@ -39,6 +41,6 @@ FontHandle createFont(const FontSpec& spec, int dpi, const std::optional<DrawnFa
     font.lfUnderline = spec.underline;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    (face ? face->family : spec.name).copy(font.lfFaceName, LF_FACESIZE - 1);
+    (face ? face->family : spec.name).copy(font.lfFaceName, FontNameLimit);
     return FontHandle(CreateFontIndirectW(&font));
 }

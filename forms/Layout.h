@@ -26,7 +26,7 @@ int screenDpi();
 int windowDpi(HWND window);
 
 // Twips to pixels at a resolution, rounded to the nearest pixel.
-int twipsToPixels(int twips, int dpi = screenDpi());
+int twipsToPixels(int twips, int dpi);
 // Each of left, top, width and height is rounded on its own.
 RECT pixelRect(const TwipsRect& twips, int dpi);
 

@@ -1,12 +1,12 @@
 #include "forms/ListBox.h"
 
-void ListBox::createListBox(Form& form, const TwipsRect& rect, DWORD extraStyle) {
+void ListBox::createListBox(ControlHost& host, const TwipsRect& rect, DWORD extraStyle) {
     ControlArgs args;
     args.className = L"LISTBOX";
     args.style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | extraStyle;
     args.exStyle = WS_EX_CLIENTEDGE;
     args.rect = rect;
-    createWindow(form, args);
+    createWindow(host, args);
 }
 
 void ListBox::fill(const std::vector<std::wstring>& texts, int selected) {

@@ -10,7 +10,7 @@
 class ListBox : public Control {
 protected:
     // Creates the list; extraStyle adds to the shared styles (owner drawing).
-    void createListBox(Form& form, const TwipsRect& rect, DWORD extraStyle = 0);
+    void createListBox(ControlHost& host, const TwipsRect& rect, DWORD extraStyle = 0);
     // Replaces the entries with texts, selecting the one at selected (none
     // when negative), with one repaint at the end.
     void fill(const std::vector<std::wstring>& texts, int selected = -1);

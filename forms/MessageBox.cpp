@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <cwchar>
-#include <vector>
+#include <optional>
+#include <utility>
 
 #include "forms/Application.h"
+#include "forms/DisabledWindows.h"
 
 namespace {
 UINT iconStyle(MsgIcon icon) {
@@ -18,33 +20,9 @@ UINT iconStyle(MsgIcon icon) {
     return 0;
 }
 
-// A box with an owner disables only that owner, so the program's other
-// windows are disabled for as long as the box is open, and counted as open
-// boxes meanwhile. The owner is left to the box, which enables it again
-// before it is destroyed, so that activation returns to it.
-class BoxModality {
-public:
-    explicit BoxModality(HWND owner) {
-        ++Application::instance().openMessageBoxes;
-        if (owner) disabled_ = Application::instance().disableWindowsExcept(owner);
-    }
-    BoxModality(const BoxModality&) = delete;
-    BoxModality& operator=(const BoxModality&) = delete;
-    ~BoxModality() {
-        Application::enableAgain(disabled_);
-        --Application::instance().openMessageBoxes;
-    }
-
-private:
-    std::vector<HWND> disabled_;
-};
-
-// Called from an enumeration callback, so it allocates nothing that could
-// throw through the platform's frame.
-bool isMessageBox(HWND window) {
-    wchar_t name[8] = L"";
-    GetClassNameW(window, name, 8);
-    return wcscmp(name, L"#32770") == 0;
+std::function<void(const MessageBoxRecord&)>& observer() {
+    static std::function<void(const MessageBoxRecord&)> observe;
+    return observe;
 }
 
 // Two things for window managers under Wine. Wine hands a raise to the
@@ -56,7 +34,7 @@ bool isMessageBox(HWND window) {
 // owner again when the box's disabled style changes, so the style is
 // flipped and restored.
 BOOL CALLBACK raiseIfMessageBox(HWND window, LPARAM) {
-    if (!IsWindowVisible(window) || !isMessageBox(window)) return TRUE;
+    if (!IsWindowVisible(window) || !isMessageBoxWindow(window)) return TRUE;
     const UINT keep = SWP_NOMOVE | SWP_NOSIZE;
     if (HWND next = GetWindow(window, GW_HWNDNEXT)) SetWindowPos(window, next, 0, 0, 0, 0, keep | SWP_NOACTIVATE);
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, keep);
@@ -71,12 +49,17 @@ MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon) {
     return msgBox(prompt, buttons, icon, Application::instance().title());
 }
 
+// A box with an owner disables only that owner, so the program's other
+// windows are disabled for as long as the box is open. The owner is left to
+// the box, which enables it again before it is destroyed, so that
+// activation returns to it.
 MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon,
                  const std::wstring& title) {
-    Application& app = Application::instance();
-    if (app.messageBoxObserver) app.messageBoxObserver(MessageBoxRecord{prompt, title, icon, buttons});
-    HWND owner = app.messageBoxOwner();
-    BoxModality modality(owner);
+    if (observer()) observer()(MessageBoxRecord{prompt, title, icon, buttons});
+    const LoadedForms& forms = Application::instance().forms();
+    HWND owner = forms.messageBoxOwner();
+    std::optional<DisabledWindows> others;
+    if (owner) others.emplace(forms, owner);
     UINT style = MB_TASKMODAL | MB_SETFOREGROUND | iconStyle(icon) |
                  (buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK);
     int answer = MessageBoxW(owner, prompt.c_str(), title.c_str(), style);
@@ -84,7 +67,17 @@ MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon,
     return answer == IDYES ? MsgResult::Yes : MsgResult::No;
 }
 
-void raiseOpenMessageBoxes() {
-    if (Application::instance().openMessageBoxes == 0) return;
-    EnumThreadWindows(GetCurrentThreadId(), raiseIfMessageBox, 0);
+void raiseOpenMessageBoxes() { EnumThreadWindows(GetCurrentThreadId(), raiseIfMessageBox, 0); }
+
+// Called from an enumeration callback too, so it allocates nothing that
+// could throw through the platform's frame.
+bool isMessageBoxWindow(HWND window) {
+    wchar_t name[8] = L"";
+    GetClassNameW(window, name, 8);
+    return wcscmp(name, L"#32770") == 0;
 }
+
+MessageBoxObserver::MessageBoxObserver(std::function<void(const MessageBoxRecord&)> observe)
+    : previous_(std::exchange(observer(), std::move(observe))) {}
+
+MessageBoxObserver::~MessageBoxObserver() { observer() = std::move(previous_); }

@@ -3,10 +3,11 @@
 // of the program takes no input, and the box's own loop still delivers
 // timer ticks. The box is owned by the window that asked to own boxes (the
 // main window) once that window exists, so that a window manager keeps it
-// above that window; before, it has no owner and is task-modal. Each box is
-// reported to the application's observer first, so tests can check what the
-// user was told.
+// above that window; before, it has no owner and is task-modal.
 
+#include <windows.h>
+
+#include <functional>
 #include <string>
 
 enum class MsgButtons { OK, YesNo };
@@ -20,7 +21,7 @@ struct MessageBoxRecord {
     MsgButtons buttons;
 };
 
-// A box titled with the application's title (Application::title).
+// A box titled with the application's title.
 MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons = MsgButtons::OK,
                  MsgIcon icon = MsgIcon::None);
 MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon,
@@ -29,3 +30,20 @@ MsgResult msgBox(const std::wstring& prompt, MsgButtons buttons, MsgIcon icon,
 // Brings the open message boxes above the program's windows again, after a
 // window was shown while they were open.
 void raiseOpenMessageBoxes();
+
+// Whether a window is a message box (of the system's dialog class).
+bool isMessageBoxWindow(HWND window);
+
+// Sees every box as it opens, for as long as it lives (tests check what the
+// user was told: Wine's box uses other control ids than Windows' for its
+// icon, so the box is recorded here, where the program makes it).
+class MessageBoxObserver {
+public:
+    explicit MessageBoxObserver(std::function<void(const MessageBoxRecord&)> observe);
+    MessageBoxObserver(const MessageBoxObserver&) = delete;
+    MessageBoxObserver& operator=(const MessageBoxObserver&) = delete;
+    ~MessageBoxObserver();
+
+private:
+    std::function<void(const MessageBoxRecord&)> previous_;
+};

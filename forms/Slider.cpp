@@ -2,12 +2,12 @@
 
 #include <commctrl.h>
 
-void Slider::create(Form& form, const TwipsRect& rect, const SliderRange& range) {
+void Slider::create(ControlHost& host, const TwipsRect& rect, const SliderRange& range) {
     ControlArgs args;
     args.className = TRACKBAR_CLASSW;
     args.style = WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM;
     args.rect = rect;
-    createWindow(form, args);
+    createWindow(host, args);
     SendMessageW(hwnd(), TBM_SETRANGEMIN, FALSE, range.minimum);
     SendMessageW(hwnd(), TBM_SETRANGEMAX, FALSE, range.maximum);
     SendMessageW(hwnd(), TBM_SETPAGESIZE, 0, range.pageStep);

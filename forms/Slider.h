@@ -17,7 +17,7 @@ struct SliderRange {
 
 class Slider : public Control {
 public:
-    void create(Form& form, const TwipsRect& rect, const SliderRange& range);
+    void create(ControlHost& host, const TwipsRect& rect, const SliderRange& range);
 
     int value() const;
 

@@ -1,12 +1,12 @@
 #include "forms/TextBox.h"
 
-void TextBox::create(Form& form, const TextBoxArgs& args) {
+void TextBox::create(ControlHost& host, const TextBoxArgs& args) {
     ControlArgs control;
     control.className = L"EDIT";
     control.style = WS_TABSTOP | (args.multiLine ? ES_MULTILINE | ES_WANTRETURN : ES_AUTOHSCROLL);
     control.exStyle = WS_EX_CLIENTEDGE;
     control.rect = args.rect;
-    createWindow(form, control);
+    createWindow(host, control);
 }
 
 std::wstring TextBox::text() const { return windowText(hwnd()); }

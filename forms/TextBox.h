@@ -15,7 +15,7 @@ struct TextBoxArgs {
 class TextBox : public Control {
 public:
     // The box draws in the system's font until it is given one of its own.
-    void create(Form& form, const TextBoxArgs& args);
+    void create(ControlHost& host, const TextBoxArgs& args);
 
     std::wstring text() const;
     void setText(const std::wstring& text);

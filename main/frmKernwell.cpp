@@ -1,5 +1,6 @@
 #include "main/frmKernwell.h"
 
+#include "files/Paths.h"
 #include "files/ProgramFolder.h"
 #include "files/SafeCopy.h"
 #include "fonts/FaceNameReader.h"
@@ -8,10 +9,10 @@
 #include "fonts/InstalledFonts.h"
 #include "forms/Application.h"
 #include "forms/MessageBox.h"
+#include "forms/ProgramEnd.h"
 #include "registry/Registry.h"
 #include "resources/resource.h"
 #include "runtime/RuntimeError.h"
-#include "runtime/Text.h"
 #include "windows/frmAbout.h"
 #include "windows/frmPreview.h"
 #include "windows/webinterface.h"
@@ -34,7 +35,7 @@ FormSettings frmKernwell::settings() const {
 void frmKernwell::createControls() {
     drvOpen.create(*this, TwipsRect{120, 840, 2655, 315});
     drvOpen.onChange = [this] { drvOpen_Change(); };
-    cmdSave.create(*this, L"&Copy to CM Fonts Folder", TwipsRect{120, 210, 2655, 375});
+    cmdSave.create(*this, ButtonArgs{.caption = L"&Copy to CM Fonts Folder", .rect = TwipsRect{120, 210, 2655, 375}});
     cmdSave.onClick = [this] { cmdSave_Click(); };
     FontSpec previewFont;
     previewFont.points = 18;
@@ -59,12 +60,9 @@ void frmKernwell::Form_Load() {
     fontsFolder_ = ReadRegistryString(HKEY_CURRENT_USER,
                                       L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
                                       L"Fonts", L"");
-    // A folder name cannot end in a space on Windows, and a space at either
-    // end of the value would make the copy blame the game's installation.
-    gameFolder_ = trimSpaces(ReadRegistryString(HKEY_LOCAL_MACHINE,
-                                                L"Software\\Sports Interactive Ltd\\Championship Manager 01-02\\",
-                                                L"Location", L""));
-    if (gameFolder_.empty()) {
+    gameFolder_ = GameFolder(ReadRegistryString(
+        HKEY_LOCAL_MACHINE, L"Software\\Sports Interactive Ltd\\Championship Manager 01-02\\", L"Location", L""));
+    if (gameFolder_.location().empty()) {
         msgBox(L"Championship Manager 01-02 is not installed upon the computer...please install before using editor");
     }
     openFontsFolder();
@@ -114,8 +112,7 @@ bool frmKernwell::confirmQuit() {
 
 void frmKernwell::UnloadAllForms() {
     // A snapshot: unloading changes the collection.
-    std::vector<Form*> forms = Application::instance().loadedForms();
-    for (Form* form : forms) form->Unload();
+    for (LoadedForm* form : Application::instance().forms().snapshot()) form->Unload();
 }
 
 // Exit closes the window as the close box does, asking first.
@@ -156,10 +153,9 @@ DroppedItem droppedItem(const std::wstring& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) raiseLastError();
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return {path, L""};
-    size_t separator = path.find_last_of(L'\\');
-    if (separator == std::wstring::npos) raiseError(err::PathNotFound);
-    // A drive root keeps its separator: "C:" alone names the drive's current folder.
-    return {path.substr(0, separator == 2 ? 3 : separator), path.substr(separator + 1)};
+    std::wstring folder = folderOf(path);
+    if (folder.empty()) raiseError(err::PathNotFound);
+    return {folder, nameOf(path)};
 }
 }  // namespace
 
@@ -191,10 +187,10 @@ void frmKernwell::cmdSave_Click() {
         }
         // Only a font the preview can read is copied, and a source that has
         // gone is reported as such; either way nothing is written.
-        std::wstring source = fleOpen.path() + L"\\" + fileName;
+        std::wstring source = joinPath(fleOpen.path(), fileName);
         requireSourceFile(source);
         requireSoundFont(source);
-        std::wstring destination = gameFolder_ + L"\\Data\\Fonts\\";
+        std::wstring destination = gameFolder_.fontsFolder();
         ensureFolder(destination);
         copyFileSafely(source, destination + fileName);
         msgBox(L"Copy Completed!", MsgButtons::OK, MsgIcon::Information, L"Copy Finished");
@@ -206,7 +202,7 @@ void frmKernwell::cmdSave_Click() {
                                 L"If problem persists send an e-mail with your problem too ") +
                        webinterface::SupportEMail,
                    MsgButtons::OK, MsgIcon::Critical, L"Error!");
-            Application::instance().endNow();
+            endProgramNow();
             return;
         }
         msgBox(L"The following error has occured during save: " + std::to_wstring(error.number()) + L" " +
@@ -254,7 +250,7 @@ std::optional<DrawnFace> frmKernwell::ownFace(const std::wstring& fontPath, cons
 // at once; one read of the file serves the face name, the face and the check.
 void frmKernwell::fleOpen_Click() {
     try {
-        std::wstring fullPath = fleOpen.path() + L"\\" + fleOpen.fileName();
+        std::wstring fullPath = joinPath(fleOpen.path(), fleOpen.fileName());
         auto file = FontFileTables::load(fullPath);
         std::wstring faceName = faceNameOf(fullPath, file);
         FontSpec font = lblPreview.font();
@@ -282,8 +278,10 @@ void frmKernwell::fleOpen_Click() {
     }
 }
 
-// Shows the full preview of the font on the label, modeless.
-void frmKernwell::mnuPreview_Click() { frmPreview::instance().Show(); }
+// Shows the full preview of the font on the label, modeless, beside this window.
+void frmKernwell::mnuPreview_Click() {
+    frmPreview::instance().ShowFor(PreviewedFont{lblPreview.font(), lblPreview.drawnFace()}, hwnd());
+}
 
 // Shows the About window, modal.
 void frmKernwell::mnuAbout_Click() { frmAbout::instance().Show(ShowMode::Modal); }

@@ -1,8 +1,4 @@
 #pragma once
-// The windows floor, at the top (library kernwell_windows, built from
-// main/, windows/ and app/, which know each other): main/ holds the main
-// window.
-//
 // The main window: the folder browser (drive, folder and file lists), the
 // preview label that shows the clicked font's face name in that font, the
 // copy command, and the menu bar. Closing it asks for confirmation and then
@@ -12,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "files/GameFolder.h"
 #include "forms/CommandButton.h"
 #include "forms/DriveList.h"
 #include "forms/FileList.h"
@@ -39,12 +36,8 @@ public:
     // Unloads every loaded window, in the order they were loaded.
     void UnloadAllForms();
 
-    // The preview label as it stands, for the full preview to copy its font
-    // and face: reading it neither loads nor shows this window.
-    static const Label& previewLabel() { return instance().lblPreview; }
-
     const std::wstring& fontsFolder() const { return fontsFolder_; }
-    const std::wstring& gameFolder() const { return gameFolder_; }
+    const GameFolder& gameFolder() const { return gameFolder_; }
 
 protected:
     FormSettings settings() const override;
@@ -72,7 +65,7 @@ private:
     bool confirmQuit();
 
     std::wstring fontsFolder_;
-    std::wstring gameFolder_;
+    GameFolder gameFolder_;
     // Set once the system ends the session: quitting asks nothing more.
     bool sessionEnding_ = false;
     // Set by a drive change that failed and reported it.

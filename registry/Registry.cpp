@@ -67,3 +67,10 @@ std::wstring ReadRegistryString(RegistryApi& api, HKEY rootKey, const std::wstri
     if (status != ERROR_SUCCESS || type != REG_SZ) return defaultValue;
     return cutAtNul(queryText(api, key.get(), valueName, size));
 }
+
+bool registryValueExists(HKEY rootKey, const std::wstring& subKey, const std::wstring& valueName) {
+    OpenedKey key(platformRegistry(), rootKey, subKey);
+    DWORD type = 0;
+    DWORD size = 0;
+    return key.get() && platformRegistry().query(key.get(), valueName.c_str(), &type, nullptr, &size) == ERROR_SUCCESS;
+}

@@ -1,9 +1,7 @@
 #pragma once
-// The registry floor, on runtime (library kernwell_registry). It knows no
-// windows.
-//
-// The module Registry: the program's one registry operation, reading a
-// single string value. The registry is only read, never written.
+// The module Registry: every registry read of the program. Chiefly reading
+// one string value, as the main window does at start-up; also whether a
+// value exists. The registry is only read, never written.
 
 #include <windows.h>
 
@@ -31,3 +29,6 @@ std::wstring ReadRegistryString(HKEY rootKey, const std::wstring& subKey,
                                 const std::wstring& valueName, const std::wstring& defaultValue);
 std::wstring ReadRegistryString(RegistryApi& api, HKEY rootKey, const std::wstring& subKey,
                                 const std::wstring& valueName, const std::wstring& defaultValue);
+
+// Whether the key holds a value of this name, of any type.
+bool registryValueExists(HKEY rootKey, const std::wstring& subKey, const std::wstring& valueName);

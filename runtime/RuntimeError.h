@@ -1,7 +1,4 @@
 #pragma once
-// The runtime floor, at the bottom (library kernwell_runtime): run-time
-// errors, text helpers and handle owners. It includes no other folder.
-//
 // Numbered run-time errors: every failure of a file operation or of a
 // control's property is one of these, carrying its number and the standard
 // description. Event handlers with an error trap catch them; elsewhere they

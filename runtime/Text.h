@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+// A Windows font name (a LOGFONT's face name) holds at most 31 characters.
+inline constexpr size_t FontNameLimit = 31;
+
 std::string toAnsi(std::wstring_view text);
 std::wstring fromAnsi(std::string_view bytes);
 

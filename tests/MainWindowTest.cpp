@@ -6,6 +6,7 @@
 #include <string>
 
 #include "forms/Application.h"
+#include "forms/Session.h"
 #include "main/frmKernwell.h"
 #include "runtime/Handle.h"
 #include "tests/support/AppFixture.h"
@@ -23,7 +24,7 @@ TEST_F(MainWindowTest, StartUpReadsBothFoldersAndClearsThePreview) {
     showMainWindow();
     frmKernwell& main = frmKernwell::instance();
     EXPECT_EQ(main.fontsFolder(), fontsFolder_);
-    EXPECT_EQ(main.gameFolder(), game);
+    EXPECT_EQ(main.gameFolder().location(), game);
     EXPECT_TRUE(boxes_.boxes().empty());
     EXPECT_EQ(main.lblPreview.caption(), L"");
     EXPECT_TRUE(IsWindowVisible(main.hwnd()));
@@ -37,7 +38,7 @@ TEST_F(MainWindowTest, GameNotInstalledIsReportedOnceAndStartUpGoesOn) {
     EXPECT_EQ(box.prompt, NotInstalled);
     EXPECT_EQ(box.title, L"Glyphwright");
     EXPECT_EQ(box.icon, MsgIcon::None);
-    EXPECT_EQ(frmKernwell::instance().gameFolder(), L"");
+    EXPECT_EQ(frmKernwell::instance().gameFolder().location(), L"");
     EXPECT_EQ(frmKernwell::instance().dirOpen.path(), fontsFolder_);
     EXPECT_EQ(ends_, 0);
 }
@@ -134,7 +135,7 @@ TEST_F(MainWindowTest, NoToTheQuitQuestionKeepsEveryWindow) {
     EXPECT_EQ(boxes_.boxes()[0].buttons, MsgButtons::YesNo);
     EXPECT_TRUE(main.isLoaded());
     EXPECT_TRUE(frmPreview::instance().isLoaded());
-    EXPECT_EQ(Application::instance().loadedForms().size(), 2u);
+    EXPECT_EQ(Application::instance().forms().snapshot().size(), 2u);
 }
 
 TEST_F(MainWindowTest, YesUnloadsEveryWindowAndTheLoopEnds) {
@@ -143,10 +144,10 @@ TEST_F(MainWindowTest, YesUnloadsEveryWindowAndTheLoopEnds) {
     frmPreview::instance().Show();
     boxes_.plan(MsgResult::Yes);
     PostMessageW(frmKernwell::instance().hwnd(), WM_CLOSE, 0, 0);
-    Application::instance().run();  // returns only once no window is loaded
+    runMessageLoop();  // returns only once no window is loaded
     EXPECT_FALSE(frmKernwell::instance().isLoaded());
     EXPECT_FALSE(frmPreview::instance().isLoaded());
-    EXPECT_TRUE(Application::instance().loadedForms().empty());
+    EXPECT_TRUE(Application::instance().forms().empty());
     EXPECT_EQ(boxes_.boxes().size(), 1u);
 }
 

@@ -160,17 +160,17 @@ TEST_F(PreviewClickTest, OwnFacesAreNeverInstalledFontsAndGoWhenNothingDrawsThem
     EXPECT_EQ(main().lblPreview.caption(), L"Zq Quux Wide");
     EXPECT_STREQ(drawnFont().lfFaceName, L"Zq Quux Wide");
     EXPECT_STREQ(drawnFont(sample).lfFaceName, L"Zq Quux");
-    EXPECT_TRUE(isInstalledFamily(L"Zq Quux"));
+    EXPECT_TRUE(InstalledFamilyLookup().isInstalled(L"Zq Quux"));
 
     SendMessageW(frmPreview::instance().hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(isInstalledFamily(L"Zq Quux"));
+    EXPECT_FALSE(InstalledFamilyLookup().isInstalled(L"Zq Quux"));
     chooseFullPreview();
     EXPECT_STREQ(drawnFont(frmPreview::instance().txtPreview.hwnd()).lfFaceName, L"Zq Quux Wide");
     SendMessageW(frmPreview::instance().hwnd(), WM_CLOSE, 0, 0);
 
     clickFont(L"FixtureSans.ttf");
     EXPECT_STREQ(drawnFont().lfFaceName, L"Fixture Sans");
-    EXPECT_FALSE(isInstalledFamily(L"Zq Quux Wide"));
+    EXPECT_FALSE(InstalledFamilyLookup().isInstalled(L"Zq Quux Wide"));
 }
 
 TEST_F(PreviewClickTest, BrokenFileFailsToPreviewAndTheNextGoodOneWorks) {

@@ -5,7 +5,7 @@
 
 #include <tuple>
 
-#include "forms/Application.h"
+#include "forms/Session.h"
 #include "main/frmKernwell.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/UserInput.h"
@@ -73,8 +73,7 @@ TEST_F(PreviewWindowTest, SliderEndsSetTheLabelAndTheTextSize) {
 }
 
 TEST_F(PreviewWindowTest, KeepsTheFontItWasLoadedWithAndIsOnlyBroughtForward) {
-    main().lblPreview.setFontName(L"Courier New");
-    main().lblPreview.setFontBold(true);
+    main().lblPreview.setFont(FontSpec{.name = L"Courier New", .points = 18, .bold = true});
     chooseFullPreview();
     EXPECT_EQ(preview().txtPreview.font().name, L"Courier New");
     EXPECT_TRUE(preview().txtPreview.font().bold);
@@ -82,7 +81,7 @@ TEST_F(PreviewWindowTest, KeepsTheFontItWasLoadedWithAndIsOnlyBroughtForward) {
     EXPECT_EQ(preview().txtPreview.font().points, 12);
     SetWindowTextW(preview().txtPreview.hwnd(), L"edited");
 
-    main().lblPreview.setFontName(L"Times New Roman");
+    main().lblPreview.setFont(FontSpec{.name = L"Times New Roman", .points = 18});
     HWND window = preview().hwnd();
     SetForegroundWindow(main().hwnd());
     chooseFullPreview();
@@ -98,7 +97,7 @@ TEST_F(PreviewWindowTest, ClosingAndReopeningRefillsAndResetsTheSize) {
     chooseFullPreview();
     pressKey(preview().sldFontSize.hwnd(), VK_END);
     SetWindowTextW(preview().txtPreview.hwnd(), L"edited");
-    main().lblPreview.setFontItalic(true);
+    main().lblPreview.setFont(FontSpec{.points = 18, .italic = true});
     SendMessageW(preview().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(preview().isLoaded());
 
@@ -146,13 +145,13 @@ TEST_F(PreviewWindowTest, TabAndShiftTabLeaveTheTextBoxForTheSliderAndBack) {
     // Nothing is pumped between the keys, so other test processes cannot move the activation.
     MSG tab{text, WM_KEYDOWN, VK_TAB, 1, 0, {}};
     SetFocus(text);
-    Application::dispatch(tab);
+    dispatchMessage(tab);
     EXPECT_EQ(GetFocus(), preview().sldFontSize.hwnd());
     BYTE keys[256]{};
     keys[VK_SHIFT] = 0x80;
     SetKeyboardState(keys);
     tab.hwnd = preview().sldFontSize.hwnd();
-    Application::dispatch(tab);
+    dispatchMessage(tab);
     EXPECT_EQ(GetFocus(), text);
     pumpMessages();
     EXPECT_EQ(preview().txtPreview.text().size(), 222u);  // no tab typed into the text

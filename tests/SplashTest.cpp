@@ -29,8 +29,8 @@ protected:
         EXPECT_TRUE(IsWindowVisible(frmKernwell::instance().hwnd()));
         EXPECT_FALSE(frmSplash::instance().isLoaded());
         EXPECT_FALSE(IsWindow(splashWindow));
-        ASSERT_EQ(Application::instance().loadedForms().size(), 1u);
-        EXPECT_EQ(Application::instance().loadedForms()[0], &frmKernwell::instance());
+        ASSERT_EQ(Application::instance().forms().snapshot().size(), 1u);
+        EXPECT_EQ(Application::instance().forms().snapshot()[0], &frmKernwell::instance());
     }
 
     void expectStillWaiting(const frmSplash& splash) {
@@ -43,8 +43,8 @@ TEST_F(SplashTest, WindowIsBorderlessWhiteCentredWithTheRightClientArea) {
     frmSplash& splash = showSplash();
     RECT client;
     GetClientRect(splash.hwnd(), &client);
-    EXPECT_EQ(client.right, twipsToPixels(5535));
-    EXPECT_EQ(client.bottom, twipsToPixels(2460));
+    EXPECT_EQ(client.right, twipsToPixels(5535, screenDpi()));
+    EXPECT_EQ(client.bottom, twipsToPixels(2460, screenDpi()));
     LONG style = GetWindowLongW(splash.hwnd(), GWL_STYLE);
     EXPECT_FALSE(style & WS_CAPTION);
     EXPECT_FALSE(style & WS_THICKFRAME);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/AppInfo.h"
+#include "resources/AppInfo.h"
 #include "resources/resource.h"
 #include "windows/webinterface.h"
 
@@ -42,7 +42,8 @@ FormSettings frmAbout::settings() const {
 
 // Created in keyboard order; the picture takes no focus.
 void frmAbout::createControls() {
-    cmdOK.create(*this, L"OK", TwipsRect{6360, 3000, 1260, 345}, IDOK, true);
+    cmdOK.create(*this, ButtonArgs{.caption = L"OK", .rect = TwipsRect{6360, 3000, 1260, 345}, .id = IDOK,
+                                   .isDefault = true});
     cmdOK.onClick = [this] { cmdOK_Click(); };
     setDefaultButton(cmdOK);
     setCancelButton(cmdOK);
@@ -69,7 +70,7 @@ void frmAbout::createControls() {
                            pane);
     lblInfoPane[18].create(*this, L"Or Visit", TwipsRect{4920, 2640, 495, 195}, FontSpec{}, pane);
 
-    imgIcon.create(*this, IDP_ABOUT, TwipsRect{120, 120, 1800, 1800});
+    imgIcon.create(*this, ImageArgs{.pictureId = IDP_ABOUT, .rect = TwipsRect{120, 120, 1800, 1800}});
 }
 
 // Fills in the product's name, version and notices.

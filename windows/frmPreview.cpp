@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "main/frmKernwell.h"
 #include "runtime/Text.h"
 
 FormSettings frmPreview::settings() const {
@@ -14,7 +13,7 @@ FormSettings frmPreview::settings() const {
     settings.clientWidth = 6735;
     settings.clientHeight = 5280;
     settings.taskbarButton = false;
-    if (frmKernwell::instanceExists()) settings.beside = frmKernwell::instance().hwnd();
+    settings.beside = neighbour_;
     return settings;
 }
 
@@ -37,18 +36,27 @@ std::wstring printableCharacters() {
 }
 }  // namespace
 
-// Takes the preview label's font name, bold and italic at 12 points, with
-// the face the label draws (kept while this window is open), and fills in
-// the characters. Font and text are each given at once: a multi-line box
-// lays out its whole text again on every change.
+void frmPreview::ShowFor(const PreviewedFont& font, HWND neighbour) {
+    if (!isLoaded()) {
+        handed_ = font;
+        neighbour_ = neighbour;
+    }
+    Show();
+}
+
+// Takes the handed font's name, bold and italic at 12 points, with the face
+// it is drawn in (kept while this window is open), and fills in the
+// characters. Font and text are each given at once: a multi-line box lays
+// out its whole text again on every change.
 void frmPreview::Form_Load() {
-    const Label& preview = frmKernwell::previewLabel();
     FontSpec sample;
-    sample.name = preview.font().name;
-    sample.bold = preview.font().bold;
-    sample.italic = preview.font().italic;
+    sample.name = handed_.font.name;
+    sample.bold = handed_.font.bold;
+    sample.italic = handed_.font.italic;
     sample.points = 12;
-    txtPreview.setFont(sample, preview.drawnFace());
+    txtPreview.setFont(sample, handed_.face);
+    // The window holds the face itself from now on.
+    handed_.face.reset();
     lblfntsze.setCaption(L"Font Size: 12");
     txtPreview.setText(printableCharacters());
 }

@@ -15,7 +15,7 @@ std::function<void(const ShellCall&)>& shellOverride() {
 }
 
 void openWithShell(const std::wstring& file) {
-    ShellCall call{false, false, toAnsi(file), false, "C:\\", SW_SHOWNORMAL};
+    ShellCall call{toAnsi(file), "C:\\", SW_SHOWNORMAL};
     if (shellOverride()) {
         shellOverride()(call);
         return;

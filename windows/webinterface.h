@@ -17,12 +17,10 @@ void SendEMail();
 // Opens the web address in the default browser; the answer is ignored too.
 void OpenWebSite();
 
-// The arguments of one shell call, as passed to ShellExecuteA.
+// The arguments of one shell call that vary, as passed to ShellExecuteA
+// (which is given no owner, operation or parameters).
 struct ShellCall {
-    bool hasOwner;
-    bool hasOperation;
     std::string file;
-    bool hasParameters;
     std::string directory;
     int showCommand;
 };

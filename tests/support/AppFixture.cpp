@@ -13,11 +13,10 @@ AppFixture::AppFixture() {
     SetCurrentDirectoryW(root_.path().c_str());
     programOverride_ = std::make_unique<ProgramFolderOverride>(programFolder_);
     registry_.setFontsFolder(fontsFolder_);
-    Application::instance().endOverride = [this](int) { ++ends_; };
+
 }
 
 AppFixture::~AppFixture() {
-    Application::instance().endOverride = nullptr;
     SetCurrentDirectoryW(L"C:\\");
 }
 

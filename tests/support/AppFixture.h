@@ -10,6 +10,7 @@
 #include <string>
 
 #include "files/ProgramFolder.h"
+#include "forms/ProgramEnd.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/TestFiles.h"
@@ -35,4 +36,5 @@ protected:
     RegistrySandbox registry_;
     MessageBoxAnswerer boxes_;
     int ends_ = 0;
+    ProgramEndOverride end_{[this](int) { ++ends_; }};
 };

@@ -5,18 +5,11 @@
 #include <algorithm>
 #include <string>
 
-#include "forms/Application.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
 MessageBoxAnswerer* active = nullptr;
 constexpr UINT_PTR AnswerTimer = 0x4B57;
-
-bool isDialog(HWND window) {
-    wchar_t name[16] = L"";
-    GetClassNameW(window, name, 16);
-    return std::wstring(name) == L"#32770";
-}
 
 int buttonId(MsgResult answer) {
     switch (answer) {
@@ -28,16 +21,12 @@ int buttonId(MsgResult answer) {
 }
 }  // namespace
 
-MessageBoxAnswerer::MessageBoxAnswerer() {
+MessageBoxAnswerer::MessageBoxAnswerer() : observer_([this](const MessageBoxRecord& box) { boxes_.push_back(box); }) {
     active = this;
-    Application::instance().messageBoxObserver = [this](const MessageBoxRecord& box) { boxes_.push_back(box); };
     hook_.reset(SetWindowsHookExW(WH_CBT, hookProc, nullptr, GetCurrentThreadId()));
 }
 
-MessageBoxAnswerer::~MessageBoxAnswerer() {
-    Application::instance().messageBoxObserver = nullptr;
-    active = nullptr;
-}
+MessageBoxAnswerer::~MessageBoxAnswerer() { active = nullptr; }
 
 void MessageBoxAnswerer::plan(MsgResult answer, std::function<void()> whileOpen) {
     planned_.push_back(Step{answer, std::move(whileOpen)});
@@ -45,7 +34,7 @@ void MessageBoxAnswerer::plan(MsgResult answer, std::function<void()> whileOpen)
 
 LRESULT CALLBACK MessageBoxAnswerer::hookProc(int code, WPARAM wParam, LPARAM lParam) {
     auto box = reinterpret_cast<HWND>(wParam);
-    if (active && code == HCBT_ACTIVATE && isDialog(box) &&
+    if (active && code == HCBT_ACTIVATE && isMessageBoxWindow(box) &&
         std::find(active->seen_.begin(), active->seen_.end(), box) == active->seen_.end()) {
         active->seen_.push_back(box);
         active->owners_.push_back(GetWindow(box, GW_OWNER));

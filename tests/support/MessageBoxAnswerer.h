@@ -34,6 +34,7 @@ private:
     static LRESULT CALLBACK hookProc(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK answerProc(HWND box, UINT, UINT_PTR timerId, DWORD);
 
+    MessageBoxObserver observer_;
     HookHandle hook_;
     std::deque<Step> planned_;
     std::vector<MessageBoxRecord> boxes_;

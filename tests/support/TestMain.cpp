@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppInfo.h"
-#include "forms/Application.h"
+#include "resources/AppInfo.h"
+#include "forms/Session.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    Application::Session session{appinfo::Title};
+    Session session{appinfo::Title};
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,6 @@
 #include "tests/support/UserInput.h"
 
-#include "forms/Application.h"
+#include "forms/Session.h"
 
 void clickAt(HWND window, int x, int y) {
     LPARAM point = MAKELPARAM(x, y);
@@ -33,15 +33,15 @@ void doubleClickListEntry(HWND list, int index) {
 void pressKey(HWND window, UINT virtualKey) {
     LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
     MSG down{window, WM_KEYDOWN, virtualKey, 1 | scanCode, 0, {}};
-    Application::dispatch(down);
+    dispatchMessage(down);
     pumpMessages();  // the character that the key produced, if any
     MSG up{window, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001) | scanCode, 0, {}};
-    Application::dispatch(up);
+    dispatchMessage(up);
 }
 
 void pumpMessages() {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Application::dispatch(msg);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) dispatchMessage(msg);
 }
 
 namespace {

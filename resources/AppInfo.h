@@ -1,8 +1,4 @@
 #pragma once
-// The windows floor, at the top (library kernwell_windows, built from
-// main/, windows/ and app/, which know each other): app/ holds the
-// program's entry, the splash window and the application information.
-//
 // The application information: fixed at build time, read by message-box
 // titles and the About window. The version numbers are shared with the
 // version resource through resources/resource.h.

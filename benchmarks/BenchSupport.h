@@ -1,5 +1,6 @@
 #pragma once
 // What the benchmarks share: a clock, milliseconds since a start, medians,
+// the Windows path of a folder of the build machine (the fixture fonts),
 // and the main window shown with a game registered, so that no box
 // interrupts its start.
 
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <string>
 #include <vector>
 
 using Clock = std::chrono::steady_clock;
@@ -19,6 +21,13 @@ inline double median(std::vector<double> values) {
     if (values.empty()) return 0;
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// A Unix path as Wine's drive Z: shows it.
+inline std::wstring windowsPath(const std::string& unixPath) {
+    std::wstring path = unixPath.starts_with('/') ? L"Z:" : L"";
+    for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
 }
 
 // Runs show() with HKEY_LOCAL_MACHINE redirected to a scratch key in which

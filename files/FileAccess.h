@@ -1,0 +1,17 @@
+#pragma once
+// Reading and removing files, each done one way: an exact read that never
+// takes a short read for the whole, and a removal that a read-only,
+// hidden or system attribute does not stop.
+
+#include <windows.h>
+
+#include <string>
+
+// Exactly length bytes from offset into buffer; false on a failure or a
+// short read (then GetLastError says why, ERROR_HANDLE_EOF for a short one).
+bool readExactly(HANDLE file, unsigned long long offset, void* buffer, size_t length);
+
+// Removes the file at path whatever its attributes. False when something
+// stays in the way (a file held open, or a folder), with its attributes as
+// they were.
+bool removeFile(const std::wstring& path);
