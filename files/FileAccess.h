@@ -11,6 +11,10 @@
 // short read (then GetLastError says why, ERROR_HANDLE_EOF for a short one).
 bool readExactly(HANDLE file, unsigned long long offset, void* buffer, size_t length);
 
+// Whether two files hold the same bytes: their sizes first, then their
+// bytes. False also when either cannot be read.
+bool sameContents(const std::wstring& a, const std::wstring& b);
+
 // Removes the file at path whatever its attributes. False when something
 // stays in the way (a file held open, or a folder), with its attributes as
 // they were.

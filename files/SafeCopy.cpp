@@ -158,7 +158,7 @@ void ensureFolder(const std::wstring& folder) {
     if (!CreateDirectoryW(folder.c_str(), nullptr)) raiseLastError();
 }
 
-void copyFileSafely(const std::wstring& source, const std::wstring& target) {
+void copyFileSafely(const std::wstring& source, const std::wstring& target, const KeepAside& keepAside) {
     requireSourceFile(source);
     if (isSameFile(source, target)) return;
     DWORD targetAttributes = GetFileAttributesW(target.c_str());
@@ -171,5 +171,12 @@ void copyFileSafely(const std::wstring& source, const std::wstring& target) {
     std::wstring folder = folderOf(target);
     removeStaleCopies(folder);
     TemporaryCopy copy(source, folder);
-    copy.moveTo(target);
+    std::optional<std::wstring> kept;
+    if (keepAside && exists(targetAttributes)) kept = keepAside(target);
+    try {
+        copy.moveTo(target);
+    } catch (const RuntimeError&) {
+        if (kept) MoveFileExW(kept->c_str(), target.c_str(), 0);
+        throw;
+    }
 }

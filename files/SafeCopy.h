@@ -4,6 +4,8 @@
 // the file system's error (53 missing source, 76 missing folder, 70 access
 // refused or file in use, ...).
 
+#include <functional>
+#include <optional>
 #include <string>
 
 // Raises 53 (file not found) when source is missing, also when its folder
@@ -21,4 +23,10 @@ void ensureFolder(const std::wstring& folder);
 // run are removed first. The copy is an ordinary file, whatever read-only,
 // hidden or system attribute the source has. A read-only target is refused
 // with error 70; a source that is the target itself is left intact.
-void copyFileSafely(const std::wstring& source, const std::wstring& target);
+//
+// keepAside, when given, runs once the new bytes are ready beside an
+// existing target and before they replace it: it may move the target
+// away (to keep it) and say where to. Should the replace then fail, the
+// target is moved back.
+using KeepAside = std::function<std::optional<std::wstring>(const std::wstring& target)>;
+void copyFileSafely(const std::wstring& source, const std::wstring& target, const KeepAside& keepAside = {});

@@ -56,6 +56,9 @@ public:
     virtual void handleScroll(WORD /*code*/) {}
     // Draws an item of an owner-drawn control; false leaves it undrawn.
     virtual bool onDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    // The user asked for the context menu over the control: where, on the
+    // screen; (-1, -1) from the keyboard.
+    virtual void onContextMenuAt(POINT /*screen*/) {}
     // Colours for WM_CTLCOLOR*; nullptr leaves the form's default.
     virtual HBRUSH onColor(HDC /*dc*/) { return nullptr; }
     // The cursor over the control; nullptr leaves the class cursor.

@@ -4,6 +4,7 @@
 
 #include "files/Folders.h"
 #include "files/MatchingFiles.h"
+#include "runtime/Handle.h"
 
 void FileList::create(ControlHost& host, const TwipsRect& rect, const std::wstring& pattern) {
     createListBox(host, rect);
@@ -15,6 +16,7 @@ void FileList::setPath(const std::wstring& folder) {
     std::vector<std::wstring> names = listMatchingFiles(folder, pattern_);
     path_ = folder;
     names_ = std::move(names);
+    marks_.assign(names_.size(), EntryMark::None);
     fill(names_);
 }
 
@@ -34,4 +36,56 @@ bool FileList::select(const std::wstring& name) {
 // A new selection, by mouse or keyboard, raises onClick.
 void FileList::onCommand(WORD code) {
     if (code == LBN_SELCHANGE && onClick) onClick();
+}
+
+void FileList::setMarks(std::vector<EntryMark> marks) {
+    marks.resize(names_.size(), EntryMark::None);
+    if (marks == marks_) return;
+    marks_ = std::move(marks);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+// Draws an entry's name and, at its right end, its mark: a dot, filled or
+// hollow, in the colour of the text.
+bool FileList::onDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID >= names_.size()) return true;
+    COLORREF color = drawEntry(item, names_[item.itemID], 0);
+    EntryMark mark = marks_[item.itemID];
+    if (mark != EntryMark::None) {
+        const RECT& r = item.rcItem;
+        int size = std::max<int>(4, (r.bottom - r.top) / 2);
+        int left = r.right - size - 4, top = (r.top + r.bottom - size) / 2;
+        BrushHandle fill(CreateSolidBrush(color));
+        Handle<HPEN, DeleteObjectFn> pen(CreatePen(PS_SOLID, 1, color));
+        ScopedSelect brush(item.hDC, mark == EntryMark::Filled ? fill.get() : GetStockObject(NULL_BRUSH));
+        ScopedSelect outline(item.hDC, pen.get());
+        Ellipse(item.hDC, left, top, left + size, top + size);
+    }
+    drawEntryFocus(item);
+    return true;
+}
+
+// The entry under the mouse is selected first, as a click selects it; from
+// the keyboard the menu goes by the selected entry, below it.
+void FileList::onContextMenuAt(POINT screen) {
+    bool fromKeyboard = screen.x == -1 && screen.y == -1;
+    if (fromKeyboard) {
+        RECT item{};
+        int index = selectedIndex();
+        if (index == LB_ERR || SendMessageW(hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                                            reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+            GetClientRect(hwnd(), &item);
+        screen = POINT{item.left, item.bottom};
+        ClientToScreen(hwnd(), &screen);
+    } else {
+        POINT client = screen;
+        ScreenToClient(hwnd(), &client);
+        LRESULT hit = SendMessageW(hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
+        int index = LOWORD(hit);
+        if (HIWORD(hit) == 0 && index != selectedIndex()) {
+            SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            if (onClick) onClick();
+        }
+    }
+    if (onContextMenu) onContextMenu(screen);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The file list: a LISTBOX of the entries of one folder whose names match
 // a pattern, case-insensitively, whatever their attributes (hidden and
-// system files too). One entry at most is selected.
+// system files too). One entry at most is selected. An entry may carry a
+// mark, drawn beside its name and never part of it, and the list offers a
+// context menu on an entry (right click, Shift+F10, the Menu key).
 
 #include <functional>
 #include <string>
@@ -9,13 +11,16 @@
 
 #include "forms/ListBox.h"
 
+// What the mark beside an entry says.
+enum class EntryMark { None, Filled, Hollow };
+
 class FileList : public ListBox {
 public:
     void create(ControlHost& host, const TwipsRect& rect, const std::wstring& pattern);
 
     const std::wstring& path() const { return path_; }
-    // Re-reads the folder and leaves no entry selected; on error nothing
-    // changes.
+    // Re-reads the folder and leaves no entry selected, nor marked; on error
+    // nothing changes.
     void setPath(const std::wstring& folder);
 
     // The selected entry's name, or the empty string.
@@ -25,13 +30,24 @@ public:
     // entry has it.
     bool select(const std::wstring& name);
 
+    // One mark for each entry, in the order of fileNames().
+    void setMarks(std::vector<EntryMark> marks);
+    const std::vector<EntryMark>& marks() const { return marks_; }
+
     // Raised when the user selects an entry (mouse or keyboard).
     std::function<void()> onClick;
+    // Raised when the user asks for the context menu: where to show it, on
+    // the screen. An entry under the mouse is selected first, as a click
+    // selects it (raising onClick).
+    std::function<void(POINT screen)> onContextMenu;
 
     void onCommand(WORD code) override;
+    bool onDrawItem(const DRAWITEMSTRUCT& item) override;
+    void onContextMenuAt(POINT screen) override;
 
 private:
     std::wstring path_;
     std::wstring pattern_;
     std::vector<std::wstring> names_;
+    std::vector<EntryMark> marks_;
 };

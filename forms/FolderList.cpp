@@ -1,14 +1,11 @@
 #include "forms/FolderList.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <optional>
 
 #include "files/FileNames.h"
 #include "files/Folders.h"
 #include "files/Paths.h"
-#include "forms/ProgramEnd.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
@@ -42,9 +39,7 @@ std::wstring driveFolder(wchar_t letter) {
 // The list holds the bare folder names and draws their indentation itself,
 // so that the list's own type-to-find matches what the user reads.
 void FolderList::create(ControlHost& host, const TwipsRect& rect) {
-    createListBox(host, rect, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
-    SetWindowSubclass(hwnd(), listProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    fitItemHeight();
+    createListBox(host, rect);
     // Starts on the process's current folder, as the file list does.
     std::wstring folder = fullFolderPath(currentFolder());
     show(folder, listSubfolders(folder));
@@ -86,57 +81,31 @@ void FolderList::onCommand(WORD code) {
 
 // Draws an entry's name indented by its depth below the drive root (two
 // spaces a level), in the list's font and the system's selection colours.
+// Draws an entry's name indented by its depth below the drive root (two
+// spaces a level).
 bool FolderList::onDrawItem(const DRAWITEMSTRUCT& item) {
-    HDC dc = item.hDC;
     if (item.itemID >= entryPaths_.size()) return true;
-    // The whole entry is drawn for every action, focus changes too, so no
-    // exclusive-or focus rectangle is left behind.
-    bool selected = item.itemState & ODS_SELECTED;
-    FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    ScopedSelect font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    SetBkMode(dc, TRANSPARENT);
     SIZE indent{};
-    GetTextExtentPoint32W(dc, L"  ", 2, &indent);
-    RECT text = item.rcItem;
-    text.left += 1 + indent.cx * std::min(static_cast<int>(item.itemID), openIndex_ + 1);
-    std::wstring name = nameOf(entryPaths_[item.itemID]);
-    DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
+    {
+        ScopedSelect font(item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(item.hDC, L"  ", 2, &indent);
+    }
+    int depth = std::min(static_cast<int>(item.itemID), openIndex_ + 1);
+    drawEntry(item, nameOf(entryPaths_[item.itemID]), indent.cx * depth);
+    drawEntryFocus(item);
     return true;
 }
 
-// An owner-drawn list keeps the item height it was created with: it follows
-// the list's font here, as a plain list's does.
-void FolderList::fitItemHeight() {
-    ScreenDC screen;
-    ScopedSelect font(screen.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen.get(), &metrics);
-    SendMessageW(hwnd(), LB_SETITEMHEIGHT, 0, metrics.tmHeight);
-}
-
 // Enter opens the selected folder: the list asks for every key, so the
-// dialog-key handling passes Enter on instead of pressing a button. A new
-// font brings a new item height.
-LRESULT CALLBACK FolderList::listProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR /*id*/, DWORD_PTR self) {
-    auto* list = reinterpret_cast<FolderList*>(self);
+// dialog-key handling passes Enter on instead of pressing a button.
+std::optional<LRESULT> FolderList::onListMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETDLGCODE && lParam) {
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
         if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return DLGC_WANTALLKEYS;
     }
     if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-        return guarded([&] {
-            list->openEntry(list->selectedIndex());
-            return LRESULT{0};
-        });
-    }
-    if (message == WM_SETFONT) {
-        DefSubclassProc(hwnd, message, wParam, lParam);
-        list->fitItemHeight();
+        openEntry(selectedIndex());
         return 0;
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, listProc, 1);
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return std::nullopt;
 }

@@ -33,11 +33,11 @@ public:
     void onCommand(WORD code) override;
     bool onDrawItem(const DRAWITEMSTRUCT& item) override;
 
+protected:
+    std::optional<LRESULT> onListMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    static LRESULT CALLBACK listProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
     void show(const std::wstring& folder, const std::vector<std::wstring>& subfolders);
-    void fitItemHeight();
 
     std::wstring path_;
     std::vector<std::wstring> entryPaths_;

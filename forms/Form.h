@@ -136,6 +136,7 @@ private:
     LRESULT onActivate(WPARAM wParam, LPARAM lParam);
     void onNextDlgCtl(WPARAM wParam, LPARAM lParam);
     void onDropFiles(WPARAM drop);
+    bool onContextMenu(HWND control, LPARAM point);
     Control* controlFromHwnd(HWND child) const;
 
     FormSettings settings_;

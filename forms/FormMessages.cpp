@@ -4,6 +4,7 @@
 #include "forms/Form.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include "forms/CommandButton.h"
 #include "forms/MenuItem.h"
@@ -38,6 +39,7 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR: Form_KeyPress(static_cast<wchar_t>(wParam)); return 0;
     case WM_NEXTDLGCTL: onNextDlgCtl(wParam, lParam); return 0;
     case WM_DROPFILES: onDropFiles(wParam); return 0;
+    case WM_CONTEXTMENU: if (onContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0; break;
     case WM_ACTIVATE: return onActivate(wParam, lParam);
     case WM_CLOSE: Unload(); return 0;
     case WM_QUERYENDSESSION: return onQueryEndSession();
@@ -126,6 +128,14 @@ bool Form::onEraseBackground(HDC dc) {
 void Form::onTimer(UINT_PTR id) {
     auto found = timers_.find(id);
     if (found != timers_.end() && found->second->onTimer) found->second->onTimer();
+}
+
+// A control that offers a context menu shows it.
+bool Form::onContextMenu(HWND control, LPARAM point) {
+    Control* target = controlFromHwnd(control);
+    if (!target) return false;
+    target->onContextMenuAt(POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)});
+    return true;
 }
 
 // Owner-drawn controls draw their own items.

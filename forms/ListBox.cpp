@@ -1,12 +1,18 @@
 #include "forms/ListBox.h"
 
-void ListBox::createListBox(ControlHost& host, const TwipsRect& rect, DWORD extraStyle) {
+#include <commctrl.h>
+
+#include "forms/ProgramEnd.h"
+
+void ListBox::createListBox(ControlHost& host, const TwipsRect& rect) {
     ControlArgs args;
     args.className = L"LISTBOX";
-    args.style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | extraStyle;
+    args.style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP;
     args.exStyle = WS_EX_CLIENTEDGE;
     args.rect = rect;
     createWindow(host, args);
+    SetWindowSubclass(hwnd(), listProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    fitItemHeight();
 }
 
 void ListBox::fill(const std::vector<std::wstring>& texts, int selected) {
@@ -22,3 +28,48 @@ void ListBox::fill(const std::vector<std::wstring>& texts, int selected) {
 }
 
 int ListBox::selectedIndex() const { return static_cast<int>(SendMessageW(hwnd(), LB_GETCURSEL, 0, 0)); }
+
+// The whole entry is drawn for every action, focus changes too, so no
+// exclusive-or focus rectangle is left behind.
+COLORREF ListBox::drawEntry(const DRAWITEMSTRUCT& item, const std::wstring& text, int indent) const {
+    HDC dc = item.hDC;
+    bool selected = item.itemState & ODS_SELECTED;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    ScopedSelect font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+    COLORREF color = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+    SetTextColor(dc, color);
+    SetBkMode(dc, TRANSPARENT);
+    RECT bounds = item.rcItem;
+    bounds.left += 1 + indent;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    return color;
+}
+
+void ListBox::drawEntryFocus(const DRAWITEMSTRUCT& item) {
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+// An owner-drawn list keeps the item height it was created with: it follows
+// the list's font here, as a plain list's does.
+void ListBox::fitItemHeight() {
+    ScreenDC screen;
+    ScopedSelect font(screen.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.get(), &metrics);
+    SendMessageW(hwnd(), LB_SETITEMHEIGHT, 0, metrics.tmHeight);
+}
+
+// A new font brings a new item height; the list's own handling of other
+// messages comes first.
+LRESULT CALLBACK ListBox::listProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                   DWORD_PTR self) {
+    auto* list = reinterpret_cast<ListBox*>(self);
+    if (message == WM_SETFONT) {
+        DefSubclassProc(hwnd, message, wParam, lParam);
+        list->fitItemHeight();
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, listProc, 1);
+    auto handled = guarded([&] { return list->onListMessage(message, wParam, lParam); }, std::optional<LRESULT>{0});
+    return handled ? *handled : DefSubclassProc(hwnd, message, wParam, lParam);
+}

@@ -1,7 +1,10 @@
 #pragma once
 // What the folder and file lists share: a sunken LISTBOX that notifies
-// clicks, with a vertical scroll bar, filled in one go.
+// clicks, with a vertical scroll bar, filled in one go, whose entries it
+// draws itself: their text, which type-to-find matches, and what else
+// each list shows beside it.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,11 +12,27 @@
 
 class ListBox : public Control {
 protected:
-    // Creates the list; extraStyle adds to the shared styles (owner drawing).
-    void createListBox(ControlHost& host, const TwipsRect& rect, DWORD extraStyle = 0);
+    void createListBox(ControlHost& host, const TwipsRect& rect);
     // Replaces the entries with texts, selecting the one at selected (none
     // when negative), with one repaint at the end.
     void fill(const std::vector<std::wstring>& texts, int selected = -1);
     // The selected entry's index, or LB_ERR.
     int selectedIndex() const;
+
+    // Draws an entry's background and its text, indented by indent pixels,
+    // in the system's colours; returns the colour of the text, for what the
+    // list draws beside it before drawEntryFocus.
+    COLORREF drawEntry(const DRAWITEMSTRUCT& item, const std::wstring& text, int indent) const;
+    static void drawEntryFocus(const DRAWITEMSTRUCT& item);
+
+    // A message to the list box itself, before it handles it; a result when
+    // the list handled it.
+    virtual std::optional<LRESULT> onListMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+        return std::nullopt;
+    }
+
+private:
+    static LRESULT CALLBACK listProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self);
+    void fitItemHeight();
 };

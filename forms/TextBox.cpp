@@ -3,7 +3,8 @@
 void TextBox::create(ControlHost& host, const TextBoxArgs& args) {
     ControlArgs control;
     control.className = L"EDIT";
-    control.style = WS_TABSTOP | (args.multiLine ? ES_MULTILINE | ES_WANTRETURN : ES_AUTOHSCROLL);
+    control.style = WS_TABSTOP | (args.multiLine ? ES_MULTILINE | ES_WANTRETURN : ES_AUTOHSCROLL) |
+                    (args.readOnly ? ES_READONLY | WS_VSCROLL : 0);
     control.exStyle = WS_EX_CLIENTEDGE;
     control.rect = args.rect;
     createWindow(host, control);

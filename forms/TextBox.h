@@ -8,8 +8,11 @@
 
 struct TextBoxArgs {
     TwipsRect rect;
-    // Wraps at its width, with no scroll bars.
+    // Wraps at its width.
     bool multiLine = false;
+    // A text to read and select, not to edit, scrolled when it is longer
+    // than the box.
+    bool readOnly = false;
 };
 
 class TextBox : public Control {

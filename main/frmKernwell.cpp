@@ -10,6 +10,7 @@
 #include "forms/Application.h"
 #include "forms/MessageBox.h"
 #include "forms/ProgramEnd.h"
+#include "main/SaveError.h"
 #include "registry/Registry.h"
 #include "resources/resource.h"
 #include "runtime/RuntimeError.h"
@@ -44,6 +45,7 @@ void frmKernwell::createControls() {
     dirOpen.onChange = [this] { dirOpen_Change(); };
     fleOpen.create(*this, TwipsRect{3000, 1320, 3255, 2820}, L"*.ttf");
     fleOpen.onClick = [this] { fleOpen_Click(); };
+    fleOpen.onContextMenu = [this](POINT at) { fleOpen_ContextMenu(at); };
 
     addMenuItem(mnuPreview, L"Full &Preview");
     mnuPreview.onClick = [this] { mnuPreview_Click(); };
@@ -118,8 +120,11 @@ void frmKernwell::UnloadAllForms() {
 // Exit closes the window as the close box does, asking first.
 void frmKernwell::mnuExit_Click() { Unload(); }
 
-// The file list follows the folder list.
-void frmKernwell::dirOpen_Change() { fleOpen.setPath(dirOpen.path()); }
+// The file list follows the folder list, with the game's fonts marked.
+void frmKernwell::dirOpen_Change() {
+    fleOpen.setPath(dirOpen.path());
+    refreshMarks();
+}
 
 // The folder list follows the drive list; a drive that cannot be read is
 // reported and, when it is missing, left for the program's own drive.
@@ -192,8 +197,12 @@ void frmKernwell::cmdSave_Click() {
         requireSoundFont(source);
         std::wstring destination = gameFolder_.fontsFolder();
         ensureFolder(destination);
-        copyFileSafely(source, destination + fileName);
+        copyFileSafely(source, destination + fileName,
+                       [&](const std::wstring& target) { return keepReplaced(source, target); });
+        refreshMarks();
         msgBox(L"Copy Completed!", MsgButtons::OK, MsgIcon::Information, L"Copy Finished");
+    } catch (const KeepError& error) {
+        showSaveError(error);
     } catch (const RuntimeError& error) {
         if (error.number() == err::PathNotFound) {
             msgBox(std::wstring(L"Unable to access font file\r\n"
@@ -205,8 +214,7 @@ void frmKernwell::cmdSave_Click() {
             endProgramNow();
             return;
         }
-        msgBox(L"The following error has occured during save: " + std::to_wstring(error.number()) + L" " +
-               error.description());
+        showSaveError(error);
     }
 }
 

@@ -2,7 +2,10 @@
 // The main window: the folder browser (drive, folder and file lists), the
 // preview label that shows the clicked font's face name in that font, the
 // copy command, and the menu bar. Closing it asks for confirmation and then
-// unloads every window of the program.
+// unloads every window of the program. Beyond that, the file list marks
+// the fonts the game has and offers a context menu: the details of a font,
+// restoring a font a copy replaced, removing one from the game, and the
+// game's font folder.
 
 #include <optional>
 #include <string>
@@ -63,6 +66,18 @@ private:
                                      const InstalledFamilyLookup& lookup);
     void openFontsFolder();
     bool confirmQuit();
+
+    // The game's fonts beyond the copy (frmKernwellGameFonts.cpp): the file
+    // list's marks and context menu, keeping what a copy replaces, restoring
+    // and removing.
+    void fleOpen_ContextMenu(POINT at);
+    void showFontDetails();
+    void restoreReplacedFont();
+    void removeFromGame();
+    void showGameFonts();
+    void refreshMarks();
+    std::optional<std::wstring> keepReplaced(const std::wstring& source, const std::wstring& target);
+    std::wstring selectedPath() const;
 
     std::wstring fontsFolder_;
     GameFolder gameFolder_;

@@ -43,6 +43,7 @@ struct FindCloseFn { void operator()(HANDLE h) const { FindClose(h); } };
 struct DestroyIconFn { void operator()(HICON h) const { DestroyIcon(h); } };
 struct UnhookFn { void operator()(HHOOK h) const { UnhookWindowsHookEx(h); } };
 struct RegCloseKeyFn { void operator()(HKEY h) const { RegCloseKey(h); } };
+struct DestroyMenuFn { void operator()(HMENU h) const { DestroyMenu(h); } };
 
 using FontHandle = Handle<HFONT, DeleteObjectFn>;
 using BitmapHandle = Handle<HBITMAP, DeleteObjectFn>;
@@ -51,6 +52,7 @@ using FileHandle = Handle<HANDLE, CloseHandleFn, -1>;
 using FindHandle = Handle<HANDLE, FindCloseFn, -1>;
 using HookHandle = Handle<HHOOK, UnhookFn>;
 using RegistryKey = Handle<HKEY, RegCloseKeyFn>;
+using MenuHandle = Handle<HMENU, DestroyMenuFn>;
 
 // Selects a GDI object into a DC and puts the previous one back.
 class ScopedSelect {

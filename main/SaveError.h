@@ -1,0 +1,17 @@
+#pragma once
+// The errors of the main window's saves: the copy, and the commands on the
+// game's fonts (restore, remove).
+
+#include "runtime/RuntimeError.h"
+
+// A failure to keep the game's font that a copy would replace. Nothing of
+// the game's has changed, and the game's folder is there: it is reported as
+// any error of a save, never with the box that ends the program.
+class KeepError : public RuntimeError {
+public:
+    explicit KeepError(const RuntimeError& error) : RuntimeError(error.number(), error.description()) {}
+};
+
+// "The following error has occured during save: " and the error's number
+// and description, titled with the application's title.
+void showSaveError(const RuntimeError& error);
