@@ -6,12 +6,12 @@
 #include <string_view>
 #include <utility>
 
-namespace {
 std::wstring upperCase(std::wstring text) {
     if (!text.empty()) CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
     return text;
 }
 
+namespace {
 // Wildcard match of upper-cased text, backtracking only to the last "*".
 bool matchesOne(std::wstring_view name, std::wstring_view pattern) {
     if (pattern == L"*.*") return true;

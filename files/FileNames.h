@@ -10,6 +10,10 @@
 // compares them.
 bool sameNameNoCase(const std::wstring& a, const std::wstring& b);
 
+// The name in upper case, as names that differ only in case compare equal:
+// a key for looking names up without regard to case.
+std::wstring upperCase(std::wstring text);
+
 // Sorts in case-insensitive order by the user's locale; names that differ
 // only in case (possible on a case-sensitive file system) keep a fixed order.
 void sortNoCase(std::vector<std::wstring>& names);

@@ -73,32 +73,30 @@ GameCopy GameFolder::copyOf(const std::wstring& name, const std::wstring& source
     std::wstring game = fontsFolder() + name;
     DWORD attributes = GetFileAttributesW(game.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return GameCopy::None;
-    return compare(game, source);
+    // The game's file itself is the same file without a byte read.
+    return isSameFile(game, source) ? GameCopy::Same : compare(game, source);
 }
 
-std::vector<GameCopy> GameFolder::copiesOf(const std::wstring& folder, const std::vector<std::wstring>& names) const {
-    std::vector<GameCopy> copies(names.size(), GameCopy::None);
-    std::map<std::wstring, std::wstring> gameNames;  // upper case to as listed
-    try {
-        for (const FolderEntry& entry : listEntries(fontsFolder())) {
-            if (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-            std::wstring upper = entry.name;
-            CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
-            gameNames[upper] = entry.name;
-        }
-    } catch (const RuntimeError&) {
-        return copies;  // no game fonts to mark
-    }
+GameCopies GameFolder::copiesIn(const std::wstring& folder) const {
+    GameCopies copies;
+    copies.folder_ = folder;
+    copies.fontsFolder_ = fontsFolder();
     // The game's own folder, browsed: every entry is the game's copy itself.
-    bool gameItself = sameNameNoCase(withoutTrailingSeparators(folder), withoutTrailingSeparators(fontsFolder()));
-    for (size_t i = 0; i < names.size(); ++i) {
-        std::wstring upper = names[i];
-        CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
-        auto found = gameNames.find(upper);
-        if (found == gameNames.end()) continue;
-        copies[i] = gameItself ? GameCopy::Same : compare(fontsFolder() + found->second, joinPath(folder, names[i]));
+    copies.gameItself_ = sameNameNoCase(withoutTrailingSeparators(folder), withoutTrailingSeparators(fontsFolder()));
+    try {
+        for (const FolderEntry& entry : listEntries(fontsFolder()))
+            if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) copies.gameNames_[upperCase(entry.name)] = entry.name;
+    } catch (const RuntimeError&) {
+        copies.gameNames_.clear();  // no game fonts to mark
     }
     return copies;
+}
+
+GameCopy GameCopies::of(const std::wstring& name) const {
+    auto found = gameNames_.find(upperCase(name));
+    if (found == gameNames_.end()) return GameCopy::None;
+    if (gameItself_) return GameCopy::Same;
+    return compare(fontsFolder_ + found->second, joinPath(folder_, name));
 }
 
 std::vector<std::wstring> GameFolder::keptCopies(const std::wstring& name) const {

@@ -6,11 +6,28 @@
 // part of the program that needs them asks here; nothing else spells these
 // folders.
 
+#include <map>
 #include <string>
 #include <vector>
 
 // Whether the game's Data\Fonts\ has a file of a name, and how it compares.
 enum class GameCopy { None, Same, Different };
+
+// The game's copies of the files of one folder, from one listing of the
+// game's fonts taken when it is made. A name is compared only when asked,
+// so that a list of thousands of files pays for the entries it shows.
+class GameCopies {
+public:
+    GameCopies() = default;
+    GameCopy of(const std::wstring& name) const;
+
+private:
+    friend class GameFolder;
+    std::wstring folder_;
+    std::wstring fontsFolder_;
+    std::map<std::wstring, std::wstring> gameNames_;  // upper case to as listed
+    bool gameItself_ = false;  // the folder is the game's fonts folder
+};
 
 class GameFolder {
 public:
@@ -31,9 +48,9 @@ public:
     // The game's copy of a font of this name, compared with source by size
     // and then by bytes.
     GameCopy copyOf(const std::wstring& name, const std::wstring& source) const;
-    // The same for every name of a folder, from one listing of the game's
-    // fonts: only names the game has are compared.
-    std::vector<GameCopy> copiesOf(const std::wstring& folder, const std::vector<std::wstring>& names) const;
+    // The same for the files of a folder, compared as they are asked for;
+    // none when the game's fonts cannot be listed.
+    GameCopies copiesIn(const std::wstring& folder) const;
 
     // The kept files of a font name, the newest first.
     std::vector<std::wstring> keptCopies(const std::wstring& name) const;

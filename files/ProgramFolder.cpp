@@ -5,6 +5,7 @@
 #include <cwchar>
 #include <utility>
 
+#include "files/FileNames.h"
 #include "files/Paths.h"
 
 namespace {
@@ -31,8 +32,7 @@ std::wstring executableFolder() {
 // and a limited length, so the folder's upper-case form is hashed (FNV-1a),
 // and two spellings of one folder give one name.
 std::wstring folderMarkName(const std::wstring& folder) {
-    std::wstring upper = folder;
-    if (!upper.empty()) CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+    std::wstring upper = upperCase(folder);
     unsigned long long hash = 14695981039346656037ull;
     for (wchar_t c : upper) hash = (hash ^ static_cast<unsigned short>(c)) * 1099511628211ull;
     wchar_t hex[17];

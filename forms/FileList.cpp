@@ -16,7 +16,8 @@ void FileList::setPath(const std::wstring& folder) {
     std::vector<std::wstring> names = listMatchingFiles(folder, pattern_);
     path_ = folder;
     names_ = std::move(names);
-    marks_.assign(names_.size(), EntryMark::None);
+    marker_ = nullptr;
+    marks_.assign(names_.size(), std::nullopt);
     fill(names_);
 }
 
@@ -38,11 +39,27 @@ void FileList::onCommand(WORD code) {
     if (code == LBN_SELCHANGE && onClick) onClick();
 }
 
-void FileList::setMarks(std::vector<EntryMark> marks) {
-    marks.resize(names_.size(), EntryMark::None);
-    if (marks == marks_) return;
-    marks_ = std::move(marks);
+void FileList::setMarker(std::function<EntryMark(const std::wstring& name)> marker) {
+    marker_ = std::move(marker);
+    marks_.assign(names_.size(), std::nullopt);
     InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+std::vector<EntryMark> FileList::marks() {
+    std::vector<EntryMark> marks;
+    for (size_t i = 0; i < names_.size(); ++i) marks.push_back(markAt(i));
+    return marks;
+}
+
+EntryMark FileList::selectedMark() {
+    int index = selectedIndex();
+    return index == LB_ERR || static_cast<size_t>(index) >= names_.size() ? EntryMark::None
+                                                                          : markAt(static_cast<size_t>(index));
+}
+
+EntryMark FileList::markAt(size_t index) {
+    if (!marks_[index]) marks_[index] = marker_ ? marker_(names_[index]) : EntryMark::None;
+    return *marks_[index];
 }
 
 // Draws an entry's name and, at its right end, its mark: a dot, filled or
@@ -50,7 +67,7 @@ void FileList::setMarks(std::vector<EntryMark> marks) {
 bool FileList::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.itemID >= names_.size()) return true;
     COLORREF color = drawEntry(item, names_[item.itemID], 0);
-    EntryMark mark = marks_[item.itemID];
+    EntryMark mark = markAt(item.itemID);
     if (mark != EntryMark::None) {
         const RECT& r = item.rcItem;
         int size = std::max<int>(4, (r.bottom - r.top) / 2);

@@ -6,6 +6,7 @@
 // context menu on an entry (right click, Shift+F10, the Menu key).
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,8 @@ public:
     void create(ControlHost& host, const TwipsRect& rect, const std::wstring& pattern);
 
     const std::wstring& path() const { return path_; }
-    // Re-reads the folder and leaves no entry selected, nor marked; on error
-    // nothing changes.
+    // Re-reads the folder and leaves no entry selected, nor marked (until
+    // setMarker); on error nothing changes.
     void setPath(const std::wstring& folder);
 
     // The selected entry's name, or the empty string.
@@ -30,9 +31,15 @@ public:
     // entry has it.
     bool select(const std::wstring& name);
 
-    // One mark for each entry, in the order of fileNames().
-    void setMarks(std::vector<EntryMark> marks);
-    const std::vector<EntryMark>& marks() const { return marks_; }
+    // What marks an entry of the folder listed now, by its name: asked the
+    // first time the entry is drawn or its mark is read, never again until
+    // the next setPath or setMarker. A long folder asks only for the
+    // entries shown.
+    void setMarker(std::function<EntryMark(const std::wstring& name)> marker);
+    // Every entry's mark, in the order of fileNames().
+    std::vector<EntryMark> marks();
+    // The selected entry's mark; None without a selection.
+    EntryMark selectedMark();
 
     // Raised when the user selects an entry (mouse or keyboard).
     std::function<void()> onClick;
@@ -48,6 +55,9 @@ public:
 private:
     std::wstring path_;
     std::wstring pattern_;
+    EntryMark markAt(size_t index);
+
     std::vector<std::wstring> names_;
-    std::vector<EntryMark> marks_;
+    std::function<EntryMark(const std::wstring& name)> marker_;
+    std::vector<std::optional<EntryMark>> marks_;  // nothing: not asked yet
 };

@@ -1,7 +1,5 @@
 #include "forms/ListBox.h"
 
-#include <commctrl.h>
-
 #include "forms/ProgramEnd.h"
 
 void ListBox::createListBox(ControlHost& host, const TwipsRect& rect) {
@@ -11,7 +9,13 @@ void ListBox::createListBox(ControlHost& host, const TwipsRect& rect) {
     args.exStyle = WS_EX_CLIENTEDGE;
     args.rect = rect;
     createWindow(host, args);
-    SetWindowSubclass(hwnd(), listProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    // Subclassed by hand, not through the common controls: under Wine those
+    // look their data up among the window's properties, a round trip to the
+    // server for every message, and filling 10,000 entries took 0.8 s
+    // instead of 0.06 s.
+    SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    listBoxProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc)));
     fitItemHeight();
 }
 
@@ -61,15 +65,19 @@ void ListBox::fitItemHeight() {
 
 // A new font brings a new item height; the list's own handling of other
 // messages comes first.
-LRESULT CALLBACK ListBox::listProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                                   DWORD_PTR self) {
-    auto* list = reinterpret_cast<ListBox*>(self);
+LRESULT CALLBACK ListBox::listProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* list = reinterpret_cast<ListBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    WNDPROC original = list->listBoxProc_;
     if (message == WM_SETFONT) {
-        DefSubclassProc(hwnd, message, wParam, lParam);
+        CallWindowProcW(original, hwnd, message, wParam, lParam);
         list->fitItemHeight();
         return 0;
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, listProc, 1);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        return CallWindowProcW(original, hwnd, message, wParam, lParam);
+    }
     auto handled = guarded([&] { return list->onListMessage(message, wParam, lParam); }, std::optional<LRESULT>{0});
-    return handled ? *handled : DefSubclassProc(hwnd, message, wParam, lParam);
+    return handled ? *handled : CallWindowProcW(original, hwnd, message, wParam, lParam);
 }

@@ -32,7 +32,8 @@ protected:
     }
 
 private:
-    static LRESULT CALLBACK listProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self);
+    static LRESULT CALLBACK listProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void fitItemHeight();
+
+    WNDPROC listBoxProc_ = nullptr;  // the LISTBOX class's own procedure
 };

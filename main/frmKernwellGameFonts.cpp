@@ -23,6 +23,15 @@ EntryMark markOf(GameCopy copy) {
     return EntryMark::None;
 }
 
+GameCopy copyOf(EntryMark mark) {
+    switch (mark) {
+    case EntryMark::Filled: return GameCopy::Same;
+    case EntryMark::Hollow: return GameCopy::Different;
+    case EntryMark::None: break;
+    }
+    return GameCopy::None;
+}
+
 bool fileExists(const std::wstring& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -37,9 +46,9 @@ std::wstring frmKernwell::selectedPath() const {
 // Marks each entry that the game's Data\Fonts has: filled for the same file,
 // hollow for another file of that name, which a copy would replace.
 void frmKernwell::refreshMarks() {
-    std::vector<EntryMark> marks;
-    for (GameCopy copy : gameFolder_.copiesOf(fleOpen.path(), fleOpen.fileNames())) marks.push_back(markOf(copy));
-    fleOpen.setMarks(std::move(marks));
+    fleOpen.setMarker([copies = gameFolder_.copiesIn(fleOpen.path())](const std::wstring& name) {
+        return markOf(copies.of(name));
+    });
 }
 
 // The context menu of the entry under it; what cannot act is greyed.
@@ -56,8 +65,11 @@ void frmKernwell::fleOpen_ContextMenu(POINT at) {
     showPopupMenu(hwnd(), at, items);
 }
 
-// The selected file's details, beside this window.
-void frmKernwell::showFontDetails() { frmDetails::instance().ShowFor(selectedPath(), gameFolder_, hwnd()); }
+// The selected file's details, beside this window; what the game has of it
+// as its mark says, compared when the list drew it.
+void frmKernwell::showFontDetails() {
+    frmDetails::instance().ShowFor(selectedPath(), gameFolder_, copyOf(fleOpen.selectedMark()), hwnd());
+}
 
 // Keeps the game's font that a copy is about to replace, unless it holds the
 // same bytes: nothing of the game's is lost.

@@ -28,8 +28,11 @@ struct FontFacts {
 };
 
 // Reads the facts of a file: only the tables shown, and of 'cmap' only the
-// subtable used.
-FontFacts readFontFacts(const std::wstring& path, const GameFolder& game);
+// subtable used. How the game's copy compares is taken from inGame when the
+// caller knows it already (the file list compares it to draw the entry's
+// mark; for a large font that reads the two files whole), else compared.
+FontFacts readFontFacts(const std::wstring& path, const GameFolder& game,
+                        std::optional<GameCopy> inGame = std::nullopt);
 
 // The facts as the window shows them, lines separated by CR LF.
 std::wstring detailsText(const FontFacts& facts);
@@ -39,7 +42,7 @@ public:
     TextBox txtDetails;
 
     // Shows the details of a file beside the neighbour, loaded afresh.
-    void ShowFor(const std::wstring& path, const GameFolder& game, HWND neighbour);
+    void ShowFor(const std::wstring& path, const GameFolder& game, std::optional<GameCopy> inGame, HWND neighbour);
 
 protected:
     FormSettings settings() const override;
