@@ -63,14 +63,15 @@ EntryMark FileList::markAt(size_t index) {
 }
 
 // Draws an entry's name and, at its right end, its mark: a dot, filled or
-// hollow, in the colour of the text.
+// hollow, in the colour of the text, which a long name stops short of.
 bool FileList::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.itemID >= names_.size()) return true;
-    COLORREF color = drawEntry(item, names_[item.itemID], 0);
     EntryMark mark = markAt(item.itemID);
+    const RECT& r = item.rcItem;
+    int size = std::max<int>(4, (r.bottom - r.top) / 2);
+    int reserved = mark == EntryMark::None ? 0 : size + 6;
+    COLORREF color = drawEntry(item, names_[item.itemID], 0, reserved);
     if (mark != EntryMark::None) {
-        const RECT& r = item.rcItem;
-        int size = std::max<int>(4, (r.bottom - r.top) / 2);
         int left = r.right - size - 4, top = (r.top + r.bottom - size) / 2;
         BrushHandle fill(CreateSolidBrush(color));
         Handle<HPEN, DeleteObjectFn> pen(CreatePen(PS_SOLID, 1, color));

@@ -35,7 +35,7 @@ int ListBox::selectedIndex() const { return static_cast<int>(SendMessageW(hwnd()
 
 // The whole entry is drawn for every action, focus changes too, so no
 // exclusive-or focus rectangle is left behind.
-COLORREF ListBox::drawEntry(const DRAWITEMSTRUCT& item, const std::wstring& text, int indent) const {
+COLORREF ListBox::drawEntry(const DRAWITEMSTRUCT& item, const std::wstring& text, int indent, int reserved) const {
     HDC dc = item.hDC;
     bool selected = item.itemState & ODS_SELECTED;
     FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
@@ -45,6 +45,7 @@ COLORREF ListBox::drawEntry(const DRAWITEMSTRUCT& item, const std::wstring& text
     SetBkMode(dc, TRANSPARENT);
     RECT bounds = item.rcItem;
     bounds.left += 1 + indent;
+    bounds.right -= reserved;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     return color;
 }

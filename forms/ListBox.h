@@ -19,10 +19,11 @@ protected:
     // The selected entry's index, or LB_ERR.
     int selectedIndex() const;
 
-    // Draws an entry's background and its text, indented by indent pixels,
-    // in the system's colours; returns the colour of the text, for what the
-    // list draws beside it before drawEntryFocus.
-    COLORREF drawEntry(const DRAWITEMSTRUCT& item, const std::wstring& text, int indent) const;
+    // Draws an entry's background and its text, indented by indent pixels
+    // and kept clear of the last reserved pixels on the right, in the
+    // system's colours; returns the colour of the text, for what the list
+    // draws beside it before drawEntryFocus.
+    COLORREF drawEntry(const DRAWITEMSTRUCT& item, const std::wstring& text, int indent, int reserved = 0) const;
     static void drawEntryFocus(const DRAWITEMSTRUCT& item);
 
     // A message to the list box itself, before it handles it; a result when

@@ -142,6 +142,25 @@ preview=$(window '^Full Preview$')
 shot full-preview-not-installed.png
 stop
 
+# The game's Data\Fonts holds two of the listed names: DejaVuSans.ttf, the
+# same file, and DejaVuSans-Bold.ttf, another file of that name. The marks,
+# the file list's context menu on the second, and its Font Details.
+game_fonts="$prefix/drive_c/Games/CM 01-02/Data/Fonts"
+mkdir -p "$game_fonts"
+cp "$prefix/drive_c/windows/Fonts/DejaVuSans.ttf" "$game_fonts/"
+cp /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf "$game_fonts/DejaVuSans-Bold.ttf"
+start 800x600 "$downloads"
+main=$(window "$main_title")
+click "$main" 250 137
+xdotool key Down Down shift+F10
+shot main-window-marks.png
+xdotool key d
+window '^Font Details$' >/dev/null
+# Its end: what the font means for the game.
+xdotool key ctrl+End
+shot font-details.png
+stop
+
 # The main window on a screen at 144 dots per inch.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 stop
