@@ -1,8 +1,8 @@
 #!/bin/sh
 # Checks from outside what depends on the window manager: that the
 # program's message boxes stay above its main window, and that the full
-# preview is the window manager's active window when it opens or is brought
-# forward. For each of openbox and xfwm4 it starts a private Xvfb display
+# preview and Font Details are the window manager's active window when they
+# open (the full preview also when it is brought forward). For each of openbox and xfwm4 it starts a private Xvfb display
 # with that window manager, runs the program with Wine's X11 driver in a
 # throwaway prefix where the game is not installed (so the start-up box
 # opens while the main window is still loading), and reads the window
@@ -12,7 +12,9 @@
 #   (c) for a later box (Copy with no font selected), after such a click;
 #   (d) the full preview, opened with Alt+P, is the active window;
 #   (e) brought forward with Alt+P once the main window is active, too;
-#   (f) Alt+F4 then closes the full preview and asks nothing.
+#   (f) Alt+F4 then closes the full preview and asks nothing;
+#   (g) Font Details, opened from the file list's context menu (Shift+F10,
+#       then D), is the active window, and Alt+F4 closes it, asking nothing.
 # Prints PASS or FAIL for each case and window manager; exits 1 on any FAIL.
 # Needs xvfb, openbox, xfwm4, dbus, xdotool, wmctrl and x11-utils (Debian
 # packages). Usage: tools/check_window_manager.sh [path/to/Kernwell.exe]
@@ -38,6 +40,9 @@ trap cleanup EXIT INT TERM
 echo "Creating a throwaway Wine prefix (the game is not installed in it)..."
 wineboot --init >/dev/null 2>&1
 wineserver -w
+# A font in the Fonts folder the main window opens on, for Font Details.
+cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null ||
+  cp "$(dirname "$0")/../tests/fixtures/FixtureSans.ttf" "$WINEPREFIX/drive_c/windows/Fonts/"
 
 # The window manager, and the one that runs inside a private session bus.
 stop_wm() {
@@ -136,6 +141,36 @@ $WM_NAME (d): FAIL (no full preview)"
 $WM_NAME (f): $result"
 }
 
+# Font Details opens active from the file list's context menu, and Alt+F4
+# goes to it. The file list takes the focus with a click inside it (its
+# top left at 200, 88 of the client area at 96 DPI, below the menu bar).
+check_details_focus() {
+  xdotool windowactivate --sync "$MAIN" 2>/dev/null
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+  xdotool mousemove $((X + 260)) $((Y + 180)) click 1
+  sleep 0.5
+  xdotool key Home shift+F10
+  sleep 0.5
+  xdotool key d
+  if ! DETAILS=$(wait_window '^Font Details$' 50); then
+    echo "  (g) Font Details did not appear: FAIL"; FAILED=1
+    RESULTS="$RESULTS
+$WM_NAME (g): FAIL (no Font Details)"
+    return
+  fi
+  sleep 1
+  active_is "(g) Font Details opened" "$DETAILS"
+  xdotool key alt+F4
+  sleep 1
+  if [ -z "$(xdotool search --onlyvisible --name '^Font Details$' 2>/dev/null)" ] &&
+     [ -z "$(xdotool search --onlyvisible --name '^Want to Quit\?$' 2>/dev/null)" ]; then result=PASS
+  else result=FAIL; FAILED=1; fi
+  echo "  (g) Alt+F4 closes Font Details and asks nothing: $result"
+  RESULTS="$RESULTS
+$WM_NAME (g) Alt+F4: $result"
+}
+
 FAILED=0
 RESULTS=
 for WM_NAME in openbox xfwm4; do
@@ -173,6 +208,7 @@ $WM_NAME: FAIL (no box or no main window)"
       sleep 1.5
       verdict "(c) a later box, after a click on the disabled main window"
       check_preview_focus
+      check_details_focus
     else
       echo "  (c) the later box did not appear: FAIL"; FAILED=1
       RESULTS="$RESULTS
