@@ -111,6 +111,19 @@ active_is() {
 $WM_NAME $1: $result"
 }
 
+# PASS when Alt+F4 closes the window whose title matches $1 and nothing
+# asks whether to quit.
+closes_with_alt_f4() {
+  xdotool key alt+F4
+  sleep 1
+  if [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] &&
+     [ -z "$(xdotool search --onlyvisible --name '^Want to Quit\?$' 2>/dev/null)" ]; then result=PASS
+  else result=FAIL; FAILED=1; fi
+  echo "  $2: $result"
+  RESULTS="$RESULTS
+$WM_NAME $2: $result"
+}
+
 # The full preview opens active, is brought forward active, and Alt+F4 goes
 # to it.
 check_preview_focus() {
@@ -131,14 +144,7 @@ $WM_NAME (d): FAIL (no full preview)"
   xdotool key alt+p
   sleep 1
   active_is "(e) the full preview brought forward" "$PREVIEW"
-  xdotool key alt+F4
-  sleep 1
-  if [ -z "$(xdotool search --onlyvisible --name '^Full Preview$' 2>/dev/null)" ] &&
-     [ -z "$(xdotool search --onlyvisible --name '^Want to Quit\?$' 2>/dev/null)" ]; then result=PASS
-  else result=FAIL; FAILED=1; fi
-  echo "  (f) Alt+F4 closes the full preview and asks nothing: $result"
-  RESULTS="$RESULTS
-$WM_NAME (f): $result"
+  closes_with_alt_f4 '^Full Preview$' "(f) Alt+F4 closes the full preview and asks nothing"
 }
 
 # Font Details opens active from the file list's context menu, and Alt+F4
@@ -161,14 +167,7 @@ $WM_NAME (g): FAIL (no Font Details)"
   fi
   sleep 1
   active_is "(g) Font Details opened" "$DETAILS"
-  xdotool key alt+F4
-  sleep 1
-  if [ -z "$(xdotool search --onlyvisible --name '^Font Details$' 2>/dev/null)" ] &&
-     [ -z "$(xdotool search --onlyvisible --name '^Want to Quit\?$' 2>/dev/null)" ]; then result=PASS
-  else result=FAIL; FAILED=1; fi
-  echo "  (g) Alt+F4 closes Font Details and asks nothing: $result"
-  RESULTS="$RESULTS
-$WM_NAME (g) Alt+F4: $result"
+  closes_with_alt_f4 '^Font Details$' "(g) Alt+F4 closes Font Details and asks nothing"
 }
 
 FAILED=0

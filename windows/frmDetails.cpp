@@ -6,6 +6,7 @@
 
 #include "files/Paths.h"
 #include "fonts/FontFileTables.h"
+#include "windows/ToolWindow.h"
 
 namespace {
 const wchar_t* const NewLine = L"\r\n";
@@ -194,18 +195,7 @@ void frmDetails::ShowFor(const std::wstring& path, const GameFolder& game, std::
     Show();
 }
 
-FormSettings frmDetails::settings() const {
-    FormSettings settings;
-    settings.className = L"frmDetails";
-    settings.caption = L"Font Details";
-    settings.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    settings.exStyle = WS_EX_TOOLWINDOW;
-    settings.clientWidth = 6735;
-    settings.clientHeight = 5280;
-    settings.taskbarButton = false;
-    settings.beside = neighbour_;
-    return settings;
-}
+FormSettings frmDetails::settings() const { return toolWindowSettings(L"frmDetails", L"Font Details", neighbour_); }
 
 void frmDetails::createControls() {
     txtDetails.create(*this, TextBoxArgs{.rect = TwipsRect{120, 120, 6495, 5040}, .multiLine = true, .readOnly = true});

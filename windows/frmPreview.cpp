@@ -3,19 +3,9 @@
 #include <string>
 
 #include "runtime/Text.h"
+#include "windows/ToolWindow.h"
 
-FormSettings frmPreview::settings() const {
-    FormSettings settings;
-    settings.className = L"frmPreview";
-    settings.caption = L"Full Preview";
-    settings.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    settings.exStyle = WS_EX_TOOLWINDOW;
-    settings.clientWidth = 6735;
-    settings.clientHeight = 5280;
-    settings.taskbarButton = false;
-    settings.beside = neighbour_;
-    return settings;
-}
+FormSettings frmPreview::settings() const { return toolWindowSettings(L"frmPreview", L"Full Preview", neighbour_); }
 
 void frmPreview::createControls() {
     txtPreview.create(*this, TextBoxArgs{.rect = TwipsRect{120, 120, 6495, 4695}, .multiLine = true});
