@@ -1,8 +1,8 @@
 #pragma once
 // Reading, comparing and removing files, each done one way: an exact read
-// that never takes a short read for the whole, whether two names are one
-// file and whether two files hold the same bytes, and a removal that a
-// read-only, hidden or system attribute does not stop.
+// that never takes a short read for the whole, whether two files hold the
+// same bytes, and a removal that a read-only, hidden or system attribute
+// does not stop.
 
 #include <windows.h>
 
@@ -11,10 +11,6 @@
 // Exactly length bytes from offset into buffer; false on a failure or a
 // short read (then GetLastError says why, ERROR_HANDLE_EOF for a short one).
 bool readExactly(HANDLE file, unsigned long long offset, void* buffer, size_t length);
-
-// Whether two paths name one file: by the file system's file index where
-// it has one, else by the full path, letter case aside.
-bool isSameFile(const std::wstring& a, const std::wstring& b);
 
 // Whether two files hold the same bytes: their sizes first, then their
 // bytes. False also when either cannot be read.

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "files/FileAccess.h"
+#include "files/FileIdentity.h"
 #include "files/FileNames.h"
 #include "files/Folders.h"
 #include "files/Paths.h"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "files/FileAccess.h"
+#include "files/FileIdentity.h"
 #include "files/FileNames.h"
 #include "files/Folders.h"
 #include "files/Paths.h"

@@ -10,7 +10,7 @@
 #include "forms/Application.h"
 #include "forms/MessageBox.h"
 #include "forms/ProgramEnd.h"
-#include "main/SaveError.h"
+#include "main/ErrorBoxes.h"
 #include "registry/Registry.h"
 #include "resources/resource.h"
 #include "runtime/RuntimeError.h"
@@ -141,12 +141,6 @@ void frmKernwell::drvOpen_Change() {
 }
 
 namespace {
-// The box for an error that a preview has no message of its own for.
-void showGenericError(const RuntimeError& error) {
-    msgBox(L"Glyphwright has encountered the following error: \r\n" + std::to_wstring(error.number()) + L" " +
-           error.description());
-}
-
 // What a dropped item opens: the folder to show, and the name of the file to
 // select in it (empty for a folder).
 struct DroppedItem {

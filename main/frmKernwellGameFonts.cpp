@@ -10,7 +10,7 @@
 #include "files/SafeCopy.h"
 #include "forms/MessageBox.h"
 #include "forms/PopupMenu.h"
-#include "main/SaveError.h"
+#include "main/ErrorBoxes.h"
 #include "windows/frmDetails.h"
 
 namespace {
@@ -123,8 +123,9 @@ void frmKernwell::showGameFonts() {
         driveChangeFailed_ = false;
         drvOpen.setDrive(gameFolder_.fontsFolder());
         if (driveChangeFailed_) return;
-        if (!dirOpen.setPath(gameFolder_.fontsFolder())) dirOpen_Change();
+        // The folder already open is read afresh, as a change of folder is.
+        if (!dirOpen.setPath(gameFolder_.fontsFolder())) dirOpen.onChange();
     } catch (const RuntimeError& error) {
-        showSaveError(error);
+        showGenericError(error);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The errors of the main window's saves: the copy, and the commands on the
-// game's fonts (restore, remove).
+// The main window's two boxes for errors that have no message of their own:
+// the generic one, and the one of its saves (the copy, and the commands on
+// the game's fonts: restore, remove).
 
 #include "runtime/RuntimeError.h"
 
@@ -11,6 +12,10 @@ class KeepError : public RuntimeError {
 public:
     explicit KeepError(const RuntimeError& error) : RuntimeError(error.number(), error.description()) {}
 };
+
+// "Glyphwright has encountered the following error: " and the error's
+// number and description, titled with the application's title.
+void showGenericError(const RuntimeError& error);
 
 // "The following error has occured during save: " and the error's number
 // and description, titled with the application's title.
