@@ -111,6 +111,19 @@ active_is() {
 $WM_NAME $1: $result"
 }
 
+# PASS when a window whose title matches $1 appears and is the active
+# window (its id then in OPENED); false when none appears.
+opened_active() {
+  if ! OPENED=$(wait_window "$1" 50); then
+    echo "  $2: FAIL (it did not appear)"; FAILED=1
+    RESULTS="$RESULTS
+$WM_NAME $2: FAIL (it did not appear)"
+    return 1
+  fi
+  sleep 1
+  active_is "$2" "$OPENED"
+}
+
 # PASS when Alt+F4 closes the window whose title matches $1 and nothing
 # asks whether to quit.
 closes_with_alt_f4() {
@@ -130,14 +143,8 @@ check_preview_focus() {
   xdotool key Return  # answers the later box
   sleep 1
   xdotool key alt+p
-  if ! PREVIEW=$(wait_window '^Full Preview$' 50); then
-    echo "  (d) the full preview did not appear: FAIL"; FAILED=1
-    RESULTS="$RESULTS
-$WM_NAME (d): FAIL (no full preview)"
-    return
-  fi
-  sleep 1
-  active_is "(d) the full preview opened" "$PREVIEW"
+  opened_active '^Full Preview$' "(d) the full preview opened" || return
+  PREVIEW=$OPENED
   # The main window made active as a taskbar would, then the menu again.
   xdotool windowactivate --sync "$MAIN" 2>/dev/null
   sleep 1
@@ -159,14 +166,7 @@ check_details_focus() {
   xdotool key Home shift+F10
   sleep 0.5
   xdotool key d
-  if ! DETAILS=$(wait_window '^Font Details$' 50); then
-    echo "  (g) Font Details did not appear: FAIL"; FAILED=1
-    RESULTS="$RESULTS
-$WM_NAME (g): FAIL (no Font Details)"
-    return
-  fi
-  sleep 1
-  active_is "(g) Font Details opened" "$DETAILS"
+  opened_active '^Font Details$' "(g) Font Details opened" || return
   closes_with_alt_f4 '^Font Details$' "(g) Alt+F4 closes Font Details and asks nothing"
 }
 
