@@ -31,8 +31,12 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q $(APT_PACKAGES); \
 	fi
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+# Built for size (-Os): the program spends its time in the system's font
+# and window calls, not in its own code, and -O3 made it half as large again
+# (a release zip of 365 KB instead of 245 KB). Configured again when this
+# file changes, so that a build folder made earlier follows.
+$(BUILD)/CMakeCache.txt: Makefile | deps
+	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
