@@ -13,6 +13,7 @@
 #include "forms/Session.h"
 #include "forms/Label.h"
 #include "runtime/RuntimeError.h"
+#include "tests/support/DesktopTurn.h"
 #include "tests/support/Errors.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/UserInput.h"
@@ -71,6 +72,8 @@ private:
 
 class FormRuntimeTest : public testing::Test {
 protected:
+    FormRuntimeTest() { waitForDesktopTurn(); }
+
     ProgramEndOverride end{[this](int code) { ends.push_back(code); }};
     TestForm first{L"FirstTestForm"};
     TestForm second{L"SecondTestForm"};

@@ -4,8 +4,10 @@
 
 #include "forms/Application.h"
 #include "main/frmKernwell.h"
+#include "tests/support/DesktopTurn.h"
 
 AppFixture::AppFixture() {
+    waitForDesktopTurn();
     programFolder_ = root_ / L"Program";
     fontsFolder_ = root_ / L"Fonts";
     CreateDirectoryW(programFolder_.c_str(), nullptr);
@@ -13,7 +15,6 @@ AppFixture::AppFixture() {
     SetCurrentDirectoryW(root_.path().c_str());
     programOverride_ = std::make_unique<ProgramFolderOverride>(programFolder_);
     registry_.setFontsFolder(fontsFolder_);
-
 }
 
 AppFixture::~AppFixture() {
