@@ -164,7 +164,9 @@ $(BUILD)/bench-fonts/.ready:
 	touch $@
 
 bench: build $(TESTPREFIX)/.wine-fonts $(BENCHPREFIX)/.wine-fonts $(BENCH144PREFIX)/.wine-fonts $(BUILD)/bench-fonts/.ready
-	@command -v Xvfb >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -q xvfb
+	@if ! command -v Xvfb >/dev/null || [ ! -f /usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf ] \
+	   || [ ! -d /usr/share/fonts/truetype/liberation ]; then \
+	  DEBIAN_FRONTEND=noninteractive apt-get install -y -q xvfb fonts-dejavu-core fonts-dejavu-extra fonts-liberation; fi
 	@tools/run_benchmarks.sh $(BUILD) $(TESTPREFIX) $(BENCHPREFIX) $(BENCH144PREFIX) $(CURDIR)/$(BUILD)/bench-fonts
 
 # The font parsers under libFuzzer, built with clang natively and as 32-bit

@@ -72,8 +72,8 @@ bool renameInNameTable(Bytes& font, const std::string& from, const std::string& 
     return true;
 }
 
-// Every second TrueType file of the system's font folders, in name order:
-// a spread of families, sizes and styles.
+// TrueType files spread evenly over the system's font folders in name
+// order: a spread of families, sizes and styles.
 std::vector<std::wstring> systemFonts() {
     std::vector<std::wstring> all;
     for (const wchar_t* folder : {L"dejavu", L"droid", L"liberation", L"noto"}) {
@@ -87,7 +87,8 @@ std::vector<std::wstring> systemFonts() {
     }
     std::sort(all.begin(), all.end());
     std::vector<std::wstring> chosen;
-    for (size_t i = 0; i < all.size() && chosen.size() < FontsOfEachKind; i += 2) chosen.push_back(all[i]);
+    if (all.size() < FontsOfEachKind) return chosen;
+    for (size_t i = 0; i < FontsOfEachKind; ++i) chosen.push_back(all[i * all.size() / FontsOfEachKind]);
     return chosen;
 }
 
@@ -251,7 +252,8 @@ int main() {
     std::vector<BenchFont> fonts = prepareClickFolder();
     Bytes fixture = readFile(windowsPath(KERNWELL_FIXTURES) + L"\\FixtureSans.ttf");
     if (fonts.size() < 2 * FontsOfEachKind || fixture.empty()) {
-        std::printf("needs %d fonts under /usr/share/fonts/truetype and the fixture fonts\n", FontsOfEachKind);
+        std::printf("needs %d fonts in /usr/share/fonts/truetype (fonts-dejavu-extra, fonts-liberation)"
+                    " and the fixture fonts\n", FontsOfEachKind);
         return 1;
     }
     frmKernwell& main = showMainWindow();
