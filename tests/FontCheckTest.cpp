@@ -19,12 +19,7 @@ std::span<const unsigned char> bytesOf(const std::vector<char>& font) {
 
 // The font as a file is read from disk, a piece at a time.
 std::optional<FontFileTables> readInPieces(const std::vector<char>& font) {
-    auto readAt = [&](unsigned long long offset, size_t length) -> std::optional<std::vector<unsigned char>> {
-        if (offset > font.size() || length > font.size() - offset) return std::nullopt;
-        auto begin = bytesOf(font).begin() + static_cast<ptrdiff_t>(offset);
-        return std::vector<unsigned char>(begin, begin + static_cast<ptrdiff_t>(length));
-    };
-    return FontFileTables::read(readAt, font.size());
+    return FontFileTables::read(readerOver(bytesOf(font)), font.size());
 }
 
 struct Case {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fonts/FontDetails.h"
+#include "tests/support/FontBytes.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -71,12 +72,7 @@ Bytes cmapFormat12(uint32_t length, uint32_t groups) {
     return table;
 }
 
-std::optional<FontDetails> detailsOf(const Bytes& font) {
-    return readFontDetails([&](unsigned long long offset, size_t length) -> std::optional<Bytes> {
-        if (offset > font.size() || length > font.size() - offset) return std::nullopt;
-        return Bytes(font.begin() + offset, font.begin() + offset + length);
-    });
-}
+std::optional<FontDetails> detailsOf(const Bytes& font) { return readFontDetails(readerOver(font)); }
 }  // namespace
 
 TEST(FontDetailsTest, DescribesEachFixture) {

@@ -41,3 +41,11 @@ std::vector<char> anotherFileOf(std::vector<char> font) {
     font.at(modified + 7) ^= 0x5A;
     return font;
 }
+
+FontFileTables::ReadAt readerOver(std::span<const unsigned char> bytes) {
+    return [bytes](unsigned long long offset, size_t length) -> std::optional<std::vector<unsigned char>> {
+        if (offset > bytes.size() || length > bytes.size() - offset) return std::nullopt;
+        auto begin = bytes.begin() + static_cast<ptrdiff_t>(offset);
+        return std::vector<unsigned char>(begin, begin + static_cast<ptrdiff_t>(length));
+    };
+}

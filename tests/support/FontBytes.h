@@ -1,11 +1,15 @@
 #pragma once
 // Damaged copies of a font's bytes: a table record of the directory pointed
-// elsewhere, as a broken download or a hostile file has it.
+// elsewhere, as a broken download or a hostile file has it; and font bytes
+// in memory read as the table readers read a file.
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
+
+#include "fonts/FontFileTables.h"
 
 struct TableChange {
     std::string_view tag;
@@ -23,3 +27,7 @@ std::vector<char> tableBytes(const std::vector<char>& font, std::string_view tag
 // Another file of the same font: its modification date in 'head' changed,
 // which no reader of names, metrics or glyphs looks at.
 std::vector<char> anotherFileOf(std::vector<char> font);
+
+// Reads exactly `length` bytes from `offset`, or nothing when they are not
+// all there. The bytes must outlive the reader.
+FontFileTables::ReadAt readerOver(std::span<const unsigned char> bytes);
