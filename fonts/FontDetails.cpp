@@ -47,11 +47,7 @@ std::optional<std::vector<TableRecord>> readDirectoryAt(const ReadAt& readAt, un
     if (!header || !isSfntVersion(*ByteView(*header).u32(0))) return std::nullopt;
     auto records = readAt(start + TableDirectoryHeaderSize, size_t{*ByteView(*header).u16(4)} * TableRecordSize);
     if (!records) return std::nullopt;
-    ByteView view(*records);
-    std::vector<TableRecord> directory;
-    for (size_t at = 0; at < view.size(); at += TableRecordSize)
-        directory.push_back({*view.u32(at), *view.u32(at + 8), *view.u32(at + 12)});
-    return directory;
+    return readTableRecords(ByteView(*records));
 }
 
 // A collection's header gives the number of its fonts and where the first

@@ -43,11 +43,16 @@ std::optional<size_t> tableDirectorySize(ByteView start) {
 
 std::optional<std::vector<TableRecord>> readTableDirectory(ByteView start) {
     auto size = tableDirectorySize(start);
-    if (!size || *size > start.size()) return std::nullopt;
-    std::vector<TableRecord> records;
-    for (size_t at = TableDirectoryHeaderSize; at < *size; at += TableRecordSize)
-        records.push_back({*start.u32(at), *start.u32(at + 8), *start.u32(at + 12)});
-    return records;
+    auto records = size ? start.slice(TableDirectoryHeaderSize, *size - TableDirectoryHeaderSize) : std::nullopt;
+    if (!records) return std::nullopt;
+    return readTableRecords(*records);
+}
+
+std::vector<TableRecord> readTableRecords(ByteView records) {
+    std::vector<TableRecord> directory;
+    for (size_t at = 0; at + TableRecordSize <= records.size(); at += TableRecordSize)
+        directory.push_back({*records.u32(at), *records.u32(at + 8), *records.u32(at + 12)});
+    return directory;
 }
 
 std::optional<TableRecord> findTableRecord(const std::vector<TableRecord>& directory, std::string_view tag) {

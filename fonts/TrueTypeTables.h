@@ -51,6 +51,9 @@ std::optional<size_t> tableDirectorySize(ByteView start);
 // The directory's records, given at least tableDirectorySize() bytes.
 std::optional<std::vector<TableRecord>> readTableDirectory(ByteView start);
 
+// The table records that follow a directory's header, 16 bytes each.
+std::vector<TableRecord> readTableRecords(ByteView records);
+
 // The record with this tag, if the directory has one.
 std::optional<TableRecord> findTableRecord(const std::vector<TableRecord>& directory, std::string_view tag);
 
