@@ -6,6 +6,11 @@
 
 #include "runtime/Handle.h"
 
+bool isFile(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool readExactly(HANDLE file, unsigned long long offset, void* buffer, size_t length) {
     LARGE_INTEGER position;
     position.QuadPart = static_cast<LONGLONG>(offset);

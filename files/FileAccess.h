@@ -1,12 +1,15 @@
 #pragma once
-// Reading, comparing and removing files, each done one way: an exact read
-// that never takes a short read for the whole, whether two files hold the
-// same bytes, and a removal that a read-only, hidden or system attribute
-// does not stop.
+// Reading, comparing and removing files, each done one way: whether a file
+// is there, an exact read that never takes a short read for the whole,
+// whether two files hold the same bytes, and a removal that a read-only,
+// hidden or system attribute does not stop.
 
 #include <windows.h>
 
 #include <string>
+
+// Whether a file (not a folder) is at path.
+bool isFile(const std::wstring& path);
 
 // Exactly length bytes from offset into buffer; false on a failure or a
 // short read (then GetLastError says why, ERROR_HANDLE_EOF for a short one).

@@ -72,8 +72,7 @@ std::wstring GameFolder::replacedFontsFolder() const { return location_ + L"\\Da
 
 GameCopy GameFolder::copyOf(const std::wstring& name, const std::wstring& source) const {
     std::wstring game = fontsFolder() + name;
-    DWORD attributes = GetFileAttributesW(game.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return GameCopy::None;
+    if (!isFile(game)) return GameCopy::None;
     // The game's file itself is the same file without a byte read.
     return isSameFile(game, source) ? GameCopy::Same : compare(game, source);
 }

@@ -31,11 +31,6 @@ GameCopy copyOf(EntryMark mark) {
     }
     return GameCopy::None;
 }
-
-bool fileExists(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 }  // namespace
 
 std::wstring frmKernwell::selectedPath() const {
@@ -58,7 +53,7 @@ void frmKernwell::fleOpen_ContextMenu(POINT at) {
     std::vector<PopupItem> items = {
         {L"Font &Details", entry, [this] { showFontDetails(); }},
         {L"&Restore Replaced Font", entry && !gameFolder_.keptCopies(name).empty(), [this] { restoreReplacedFont(); }},
-        {L"Re&move from CM Fonts Folder", entry && fileExists(gameFolder_.fontsFolder() + name),
+        {L"Re&move from CM Fonts Folder", entry && isFile(gameFolder_.fontsFolder() + name),
          [this] { removeFromGame(); }},
         {L"&Show CM Fonts Folder", true, [this] { showGameFonts(); }},
     };
